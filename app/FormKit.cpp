@@ -1,0 +1,91 @@
+#include "FormKit.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QScreen>
+
+namespace velorix {
+
+namespace {
+
+// Frame of a sizeable window on the designers' desktop: 4 px borders and a
+// 26 px caption bar.
+constexpr int kFrameWidth = 8;
+constexpr int kFrameHeight = 34;
+
+void ApplyPixelSize(QWidget *widget)
+{
+    const QVariant px = widget->property("pixelSize");
+    if (!px.isValid())
+        return;
+    QFont font = widget->font();
+    font.setPixelSize(px.toInt());
+    widget->setFont(font);
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = window->size() + QSize(kFrameWidth, kFrameHeight);
+    window->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+}  // namespace
+
+Ext ReadNumber(const QLineEdit *field) { return ParseNumber(field->text()); }
+
+void ShowNumber(QLabel *label, Ext x)
+{
+    label->setText(FormatNumber(x));
+    label->adjustSize();
+}
+
+void FinishDesign(QWidget *window)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    // Parents before children, so that children inherit the window's font.
+    ApplyPixelSize(window);
+    const auto children = window->findChildren<QWidget *>();
+    for (QWidget *child : children)
+        ApplyPixelSize(child);
+    for (QLabel *label : window->findChildren<QLabel *>())
+        label->adjustSize();
+
+    window->resize(window->width() - kFrameWidth, window->height() - kFrameHeight);
+    const QVariant pos = window->property("screenPos");
+    if (pos.isValid())
+        window->move(pos.toPoint());
+}
+
+TCalcForm::TCalcForm(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void TCalcForm::showAndRaise()
+{
+    show();
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
+void TCalcForm::showEvent(QShowEvent *event)
+{
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        if (!property("screenPos").isValid())
+            CentreOnScreen(this);
+    }
+    QWidget::showEvent(event);
+}
+
+}  // namespace velorix

@@ -1,0 +1,59 @@
+// What every window built from a UnitN.ui definition shares: the finishing
+// of the definition (frame, fonts, placement), reading fields and showing
+// results, and connecting buttons to handlers.
+#pragma once
+
+#include "Messages.h"
+#include "Numeric.h"
+
+#include <QAbstractButton>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+namespace velorix {
+
+// A field's number (see ParseNumber).
+Ext ReadNumber(const QLineEdit *field);
+
+// Writes a number into a result label in the general format; the label
+// sizes itself to its text.
+void ShowNumber(QLabel *label, Ext x);
+
+// Applies what a window definition states beyond what uic does:
+//  - the definition's geometry is the window's outer size, frame included,
+//    as on the desktop the program was designed for;
+//  - a widget's "pixelSize" property is its font's character height in pixels;
+//  - labels size themselves to their text;
+//  - the title bar has the system menu, minimise and close, no maximise.
+// A window with a "screenPos" property is shown there; one without is
+// centred on the desktop on its first showing.
+void FinishDesign(QWidget *window);
+
+// Connects a button's click to a handler that runs under RunHandler.
+template <class Form>
+void ConnectClick(QAbstractButton *button, Form *form, void (Form::*handler)())
+{
+    QObject::connect(button, &QAbstractButton::clicked, form,
+                     [form, handler] { RunHandler([form, handler] { (form->*handler)(); }); });
+}
+
+// Base of the fifteen calculator windows: closing one only hides it, and it
+// never keeps the program running once the main window is closed.
+class TCalcForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCalcForm(QWidget *parent = nullptr);
+
+    // Shows the window non-modally and brings it to the front.
+    void showAndRaise();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool shownOnce_ = false;
+};
+
+}  // namespace velorix

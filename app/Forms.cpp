@@ -1,0 +1,120 @@
+#include "Forms.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QIcon>
+
+TForm1 *Form1 = nullptr;
+TForm2 *Form2 = nullptr;
+TForm3 *Form3 = nullptr;
+TForm4 *Form4 = nullptr;
+TForm5 *Form5 = nullptr;
+TForm6 *Form6 = nullptr;
+TForm7 *Form7 = nullptr;
+TForm8 *Form8 = nullptr;
+TForm9 *Form9 = nullptr;
+TForm10 *Form10 = nullptr;
+TForm11 *Form11 = nullptr;
+TForm12 *Form12 = nullptr;
+TForm13 *Form13 = nullptr;
+TForm14 *Form14 = nullptr;
+TForm15 *Form15 = nullptr;
+TForm16 *Form16 = nullptr;
+
+namespace velorix {
+
+void InitApplication()
+{
+    ResetFloatEnvironment();
+    QCoreApplication::setApplicationName(QStringLiteral("Velorix"));
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    RegisterFonts();
+    UpdateDecimalSeparator();
+}
+
+void CreateForms()
+{
+    Form1 = new TForm1;
+    Form2 = new TForm2;
+    Form3 = new TForm3;
+    Form4 = new TForm4;
+    Form5 = new TForm5;
+    Form6 = new TForm6;
+    Form7 = new TForm7;
+    Form8 = new TForm8;
+    Form9 = new TForm9;
+    Form10 = new TForm10;
+    Form11 = new TForm11;
+    Form12 = new TForm12;
+    Form13 = new TForm13;
+    Form14 = new TForm14;
+    Form15 = new TForm15;
+    Form16 = new TForm16;
+}
+
+std::vector<TCalcForm *> Calculators()
+{
+    return {Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form12, Form13, Form14, Form15, Form16};
+}
+
+void DestroyForms()
+{
+    for (TCalcForm *form : Calculators())
+        delete form;
+    delete Form1;
+    Form1 = nullptr;
+    Form2 = nullptr;
+    Form3 = nullptr;
+    Form4 = nullptr;
+    Form5 = nullptr;
+    Form6 = nullptr;
+    Form7 = nullptr;
+    Form8 = nullptr;
+    Form9 = nullptr;
+    Form10 = nullptr;
+    Form11 = nullptr;
+    Form12 = nullptr;
+    Form13 = nullptr;
+    Form14 = nullptr;
+    Form15 = nullptr;
+    Form16 = nullptr;
+}
+
+QChar SeparatorOf(const QLocale &locale)
+{
+    const QString point = locale.decimalPoint();
+    return point.isEmpty() ? QLatin1Char('.') : point.front();
+}
+
+void UpdateDecimalSeparator() { SetDecimalSeparator(SeparatorOf(QLocale::system())); }
+
+void SetCalculatorsMinimized(bool minimized)
+{
+    for (TCalcForm *form : Calculators()) {
+        if (form && form->isVisible()) {
+            form->setWindowState(minimized ? form->windowState() | Qt::WindowMinimized
+                                           : form->windowState() & ~Qt::WindowMinimized);
+        }
+    }
+}
+
+void RegisterFonts()
+{
+    if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
+        for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+            if (QFile::exists(QLatin1String(file)))
+                QFontDatabase::addApplicationFont(QLatin1String(file));
+        }
+    }
+    const QString fallback = QStringLiteral("DejaVu Sans");
+    for (const char *family : {"Tahoma", "Verdana", "MS Reference Sans Serif"}) {
+        if (!QFontDatabase::hasFamily(QLatin1String(family)))
+            QFont::insertSubstitution(QLatin1String(family), fallback);
+    }
+}
+
+}  // namespace velorix

@@ -1,0 +1,69 @@
+// The program's sixteen windows, created once at start-up in a fixed order
+// and kept until the end, and the start-up steps that come before them.
+#pragma once
+
+#include "Unit1.h"
+#include "Unit10.h"
+#include "Unit11.h"
+#include "Unit12.h"
+#include "Unit13.h"
+#include "Unit14.h"
+#include "Unit15.h"
+#include "Unit16.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "Unit9.h"
+
+#include <QLocale>
+
+#include <vector>
+
+extern TForm1 *Form1;
+extern TForm2 *Form2;
+extern TForm3 *Form3;
+extern TForm4 *Form4;
+extern TForm5 *Form5;
+extern TForm6 *Form6;
+extern TForm7 *Form7;
+extern TForm8 *Form8;
+extern TForm9 *Form9;
+extern TForm10 *Form10;
+extern TForm11 *Form11;
+extern TForm12 *Form12;
+extern TForm13 *Form13;
+extern TForm14 *Form14;
+extern TForm15 *Form15;
+extern TForm16 *Form16;
+
+namespace velorix {
+
+// Application title and icon, fonts, decimal separator and the
+// floating-point environment.  Needs the QApplication.
+void InitApplication();
+
+// Creates Form1 to Form16 in this order; Form1 is the main window.
+void CreateForms();
+// Deletes them again (the program itself never does before it ends).
+void DestroyForms();
+
+// Form2 to Form16.
+std::vector<TCalcForm *> Calculators();
+
+// The decimal separator of the given regional settings: "." when they have none.
+QChar SeparatorOf(const QLocale &locale);
+// Reads the separator of the user's regional settings again.
+void UpdateDecimalSeparator();
+
+// Minimises the visible calculator windows, or restores them.
+void SetCalculatorsMinimized(bool minimized);
+
+// Makes Tahoma, Verdana and "MS Reference Sans Serif" resolve to a face this
+// system has: Tahoma from Wine's fonts when installed, DejaVu Sans otherwise.
+void RegisterFonts();
+
+}  // namespace velorix

@@ -1,0 +1,101 @@
+#include "Messages.h"
+
+#include "Numeric.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace velorix {
+
+namespace {
+
+QString Title() { return QCoreApplication::applicationName(); }
+
+void ShowWarningBox(const QString &text)
+{
+    QDialog box;
+    box.setWindowTitle(Title());
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
+    box.setModal(true);
+
+    auto *label = new QLabel(text, &box);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen)
+        label->setMaximumWidth(screen->availableGeometry().width() / 2);
+
+    // Enter presses the default button; Escape rejects the dialog.
+    auto *ok = new QPushButton(QStringLiteral("OK"), &box);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addStretch();
+    auto *layout = new QVBoxLayout(&box);
+    layout->addWidget(label);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    box.adjustSize();
+    if (screen)
+        box.move(screen->availableGeometry().center() - box.rect().center());
+    box.exec();
+}
+
+void ShowErrorBox(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, Title(), text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void ShowRealBox(MessageKind kind, const QString &text)
+{
+    if (kind == MessageKind::Warning)
+        ShowWarningBox(text);
+    else
+        ShowErrorBox(text);
+}
+
+MessagePresenter &Presenter()
+{
+    static MessagePresenter presenter = ShowRealBox;
+    return presenter;
+}
+
+}  // namespace
+
+MessagePresenter SetMessagePresenter(MessagePresenter presenter)
+{
+    MessagePresenter previous = std::move(Presenter());
+    Presenter() = presenter ? std::move(presenter) : MessagePresenter(ShowRealBox);
+    return previous;
+}
+
+void ShowMessage(MessageKind kind, const QString &text) { Presenter()(kind, text); }
+
+void ShowError(const QString &text) { ShowMessage(MessageKind::Error, FinishErrorText(text)); }
+
+void RunHandler(const std::function<void()> &handler)
+{
+    ResetFloatEnvironment();
+    try {
+        handler();
+    } catch (const CalcError &e) {
+        ShowError(e.message());
+    } catch (const std::exception &e) {
+        ShowError(QString::fromUtf8(e.what()));
+    }
+}
+
+}  // namespace velorix

@@ -1,0 +1,301 @@
+#include "Numeric.h"
+
+#include <cfenv>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include <fpu_control.h>
+
+namespace velorix {
+
+CalcError::CalcError(Kind kind, QString message)
+    : kind_(kind), message_(std::move(message)), what_(message_.toUtf8()) {}
+
+CalcError CalcError::conversion(const QString &fieldText)
+{
+    return CalcError(Kind::Conversion,
+                     QStringLiteral("'%1' is not a valid floating point value").arg(fieldText));
+}
+
+CalcError CalcError::divisionByZero()
+{
+    return CalcError(Kind::DivisionByZero, QStringLiteral("Floating point division by zero"));
+}
+
+CalcError CalcError::invalidOperation()
+{
+    return CalcError(Kind::InvalidOperation, QStringLiteral("Invalid floating point operation"));
+}
+
+CalcError CalcError::overflow()
+{
+    return CalcError(Kind::Overflow, QStringLiteral("Floating point overflow"));
+}
+
+namespace {
+
+// Every operand is finite, so a NaN can only come from an invalid operation
+// and an infinity only from leaving the extended range.
+Ext Checked(long double r)
+{
+    if (std::isnan(r))
+        throw CalcError::invalidOperation();
+    if (std::isinf(r))
+        throw CalcError::overflow();
+    return Ext(r);
+}
+
+QChar g_separator = QLatin1Char('.');
+
+bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+}  // namespace
+
+void ResetFloatEnvironment()
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::fesetround(FE_TONEAREST);
+    // x87 control word: all exceptions masked, 64-bit significand, to nearest.
+    fpu_control_t cw = _FPU_MASK_IM | _FPU_MASK_DM | _FPU_MASK_ZM | _FPU_MASK_OM | _FPU_MASK_UM |
+                       _FPU_MASK_PM | _FPU_EXTENDED | _FPU_RC_NEAREST;
+    _FPU_SETCW(cw);
+}
+
+Ext operator+(Ext a, Ext b) { return Checked(a.v_ + b.v_); }
+Ext operator-(Ext a, Ext b) { return Checked(a.v_ - b.v_); }
+Ext operator*(Ext a, Ext b) { return Checked(a.v_ * b.v_); }
+
+Ext operator/(Ext a, Ext b)
+{
+    if (b.v_ == 0.0L) {
+        if (a.v_ == 0.0L)
+            throw CalcError::invalidOperation();
+        throw CalcError::divisionByZero();
+    }
+    return Checked(a.v_ / b.v_);
+}
+
+Ext Store(Ext x)
+{
+    const double d = static_cast<double>(x.value());
+    if (std::isinf(d))
+        throw CalcError::overflow();
+    return Ext(d);
+}
+
+Ext Sqrt(Ext x)
+{
+    if (x < 0)
+        throw CalcError::invalidOperation();
+    return Ext(std::sqrt(x.value()));
+}
+
+Ext Exp(Ext x) { return Checked(std::exp(x.value())); }
+
+Ext Ln(Ext x)
+{
+    if (x == 0)
+        throw CalcError::divisionByZero();
+    if (x < 0)
+        throw CalcError::invalidOperation();
+    return Ext(std::log(x.value()));
+}
+
+std::int64_t RoundToInt(Ext x)
+{
+    // nearbyint rounds to nearest, ties to even, in the default rounding mode.
+    const long double r = std::nearbyint(x.value());
+    constexpr long double kTwo63 = 9223372036854775808.0L;
+    if (!(r >= -kTwo63 && r < kTwo63))
+        throw CalcError::invalidOperation();
+    return static_cast<std::int64_t>(r);
+}
+
+Ext ArcCosDeg(Ext x)
+{
+    const Ext s = Sqrt((1 + x) * (1 - x));
+    const Ext angle = std::atan2(s.value(), x.value());  // radians, 0 to pi
+    return angle * 57.295779513082320877L;               // 180/pi
+}
+
+QChar DecimalSeparator() { return g_separator; }
+void SetDecimalSeparator(QChar separator) { g_separator = separator; }
+
+Ext ParseNumber(const QString &text)
+{
+    const QChar sep = g_separator;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    const auto notANumber = [&text] { return CalcError::conversion(text); };
+
+    while (i < n && text[i] == QLatin1Char(' '))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+
+    // Mantissa digits, integer and fraction together, and how many of them
+    // follow the separator.
+    std::string digits;
+    std::int64_t fractionDigits = 0;
+    bool mantissa = false;
+    while (i < n && IsDigit(text[i])) {
+        digits += static_cast<char>(text[i].unicode());
+        mantissa = true;
+        ++i;
+    }
+    if (i < n && text[i] == sep) {
+        mantissa = true;
+        ++i;
+        while (i < n && IsDigit(text[i])) {
+            digits += static_cast<char>(text[i].unicode());
+            ++fractionDigits;
+            ++i;
+        }
+    }
+    if (!mantissa)
+        throw notANumber();
+
+    // Exponent: its digits are read while its value is below 500; the digit
+    // that takes it to 500 or more is the last one read.
+    std::int64_t exponent = 0;
+    if (i < n && (text[i] == QLatin1Char('E') || text[i] == QLatin1Char('e'))) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+            negativeExponent = text[i] == QLatin1Char('-');
+            ++i;
+        }
+        while (i < n && IsDigit(text[i]) && exponent < 500) {
+            exponent = exponent * 10 + (text[i].unicode() - '0');
+            ++i;
+        }
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+
+    while (i < n && text[i] == QLatin1Char(' '))
+        ++i;
+    if (i != n)
+        throw notANumber();
+
+    // value = digits * 10^(exponent - fractionDigits); reduce it to the
+    // significant digits d1.d2d3... * 10^scientific.
+    const auto first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return Ext(0.0);  // a signed zero reads as zero
+    const auto last = digits.find_last_not_of('0');
+    const std::int64_t trailingZeros = static_cast<std::int64_t>(digits.size() - 1 - last);
+    const std::string significant = digits.substr(first, last - first + 1);
+    const std::int64_t scientific =
+        static_cast<std::int64_t>(significant.size()) - 1 + exponent - fractionDigits + trailingZeros;
+
+    // Far below the smallest subnormal double; also keeps the text short.
+    if (scientific < -400)
+        return Ext(0.0);
+    // Far beyond the extended range (about 1.19e4932).
+    if (scientific > 5000)
+        throw notANumber();
+
+    std::string canonical(1, significant[0]);
+    if (significant.size() > 1) {
+        canonical += '.';
+        canonical.append(significant, 1);
+    }
+    canonical += 'e';
+    canonical += std::to_string(scientific);
+    const char *begin = canonical.data();
+    const char *end = begin + canonical.size();
+
+    if (scientific > 0) {
+        long double extended = 0;
+        if (std::from_chars(begin, end, extended).ec == std::errc::result_out_of_range)
+            throw notANumber();
+    }
+    double value = 0;
+    if (std::from_chars(begin, end, value).ec == std::errc::result_out_of_range) {
+        if (scientific > 0)
+            throw CalcError::overflow();
+        value = 0;  // underflow: below half the smallest subnormal
+    }
+    return Ext(negative ? -value : value);
+}
+
+QString FormatNumber(Ext x)
+{
+    const long double v = x.value();
+    if (std::isnan(v))
+        throw CalcError::invalidOperation();
+    if (std::isinf(v))
+        throw CalcError::overflow();
+    if (v == 0.0L)
+        return QStringLiteral("0");
+
+    // The first 18 significant digits, correctly rounded: "d.ddd...e+X".
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 17);
+    const std::string text(buf, res.ptr);
+    const auto ePos = text.find('e');
+    std::string digits = text.substr(0, 1) + text.substr(2, ePos - 2);  // 18 digits
+    int e = std::stoi(text.substr(ePos + 1)) + 1;                      // 0.d1d2... * 10^e
+
+    // Round the 18 digits to 15 on the 16th digit alone.
+    const bool up = digits[15] >= '5';
+    digits.resize(15);
+    if (up) {
+        int k = 14;
+        while (k >= 0 && digits[k] == '9')
+            digits[k--] = '0';
+        if (k >= 0) {
+            ++digits[k];
+        } else {
+            digits = "1";
+            ++e;
+        }
+    }
+    digits.erase(digits.find_last_not_of('0') + 1);
+
+    const QChar sep = g_separator;
+    QString out;
+    if (v < 0)
+        out += QLatin1Char('-');
+    const auto d = QString::fromLatin1(digits);
+    if (e > 15 || e < -3) {
+        out += d[0];
+        if (d.size() > 1) {
+            out += sep;
+            out += d.mid(1);
+        }
+        out += QLatin1Char('E');
+        out += QString::fromLatin1(std::to_string(e - 1));
+    } else if (e <= 0) {
+        out += QLatin1Char('0');
+        out += sep;
+        out += QString(-e, QLatin1Char('0'));
+        out += d;
+    } else {
+        out += d.left(e);
+        if (d.size() < e)
+            out += QString(e - d.size(), QLatin1Char('0'));
+        if (d.size() > e) {
+            out += sep;
+            out += d.mid(e);
+        }
+    }
+    return out;
+}
+
+QString FinishErrorText(const QString &text)
+{
+    // Every character outside ASCII has a Windows-1251 code (or its "?"
+    // replacement) above ".", so comparing the UTF-16 unit is enough.
+    if (!text.isEmpty() && text.back() > QLatin1Char('.'))
+        return text + QLatin1Char('.');
+    return text;
+}
+
+}  // namespace velorix

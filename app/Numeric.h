@@ -1,0 +1,104 @@
+// Number conventions shared by every calculator window: the extended
+// arithmetic with its error policy, the syntax of a typed number, the
+// general format of a shown number, and the error texts.  No widget code.
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+#include <cfloat>
+#include <cstdint>
+#include <exception>
+
+static_assert(LDBL_MANT_DIG == 64, "the calculations need the x87 double-extended format (64-bit significand)");
+
+namespace velorix {
+
+// An error that ends a handler.  `message()` is the text before the final
+// period is added for the error box.
+class CalcError : public std::exception {
+public:
+    enum class Kind { Conversion, DivisionByZero, InvalidOperation, Overflow };
+
+    CalcError(Kind kind, QString message);
+    Kind kind() const { return kind_; }
+    const QString &message() const { return message_; }
+    const char *what() const noexcept override { return what_.constData(); }
+
+    static CalcError conversion(const QString &fieldText);
+    static CalcError divisionByZero();
+    static CalcError invalidOperation();
+    static CalcError overflow();
+
+private:
+    Kind kind_;
+    QString message_;
+    QByteArray what_;
+};
+
+// A value of the x87 double-extended format with checked arithmetic: every
+// operation raises its CalcError at the point where the condition arises.
+// Underflow and inexact results are silent.
+class Ext {
+public:
+    constexpr Ext() = default;
+    constexpr Ext(long double v) : v_(v) {}  // NOLINT: implicit, so formulas read as written
+    constexpr Ext(double v) : v_(v) {}        // NOLINT
+    constexpr Ext(int v) : v_(v) {}           // NOLINT
+    constexpr long double value() const { return v_; }
+
+    friend Ext operator+(Ext a, Ext b);
+    friend Ext operator-(Ext a, Ext b);
+    friend Ext operator*(Ext a, Ext b);
+    friend Ext operator/(Ext a, Ext b);
+    friend Ext operator-(Ext a) { return Ext(-a.v_); }
+
+    friend bool operator==(Ext a, Ext b) { return a.v_ == b.v_; }
+    friend bool operator<(Ext a, Ext b) { return a.v_ < b.v_; }
+    friend bool operator>(Ext a, Ext b) { return a.v_ > b.v_; }
+    friend bool operator<=(Ext a, Ext b) { return a.v_ <= b.v_; }
+    friend bool operator>=(Ext a, Ext b) { return a.v_ >= b.v_; }
+
+private:
+    long double v_ = 0.0L;
+};
+
+// Sets the floating-point environment the calculations assume: extended
+// precision, rounding to nearest, no traps, no pending flags.
+void ResetFloatEnvironment();
+
+// Store to double: rounds to the nearest double; the overflow error when the
+// rounded magnitude exceeds the largest double.  The result is an Ext that
+// holds the double exactly, so later steps use the stored value.
+Ext Store(Ext x);
+
+Ext Sqrt(Ext x);  // invalid operation for x < 0
+Ext Exp(Ext x);   // overflow beyond the extended range; underflow to 0
+Ext Ln(Ext x);    // division by zero at 0, invalid operation below 0
+
+// Rounding to a 64-bit signed integer, to nearest with ties to even; the
+// invalid-operation error when the nearest integer is out of range.
+std::int64_t RoundToInt(Ext x);
+inline Ext Round(Ext x) { return Ext(static_cast<long double>(RoundToInt(x))); }
+
+// Inverse cosine in degrees, 0 to 180: atan2(sqrt((1 + x)(1 - x)), x) * 180/pi.
+Ext ArcCosDeg(Ext x);
+
+// The decimal separator used to read and to show numbers.
+QChar DecimalSeparator();
+void SetDecimalSeparator(QChar separator);
+
+// The number a field's text holds, rounded to the nearest double (as an Ext
+// holding that double).  The conversion error when the text is not a number
+// or exceeds the extended range; the overflow error when it is within the
+// extended range but beyond the largest double.
+Ext ParseNumber(const QString &text);
+
+// The general format with 15 significant digits.
+QString FormatNumber(Ext x);
+
+// The error box's text: a final "." unless the text already ends in a
+// character that sorts at or below "." in the Windows-1251 code order.
+QString FinishErrorText(const QString &text);
+
+}  // namespace velorix

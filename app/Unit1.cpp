@@ -1,0 +1,78 @@
+#include "Unit1.h"
+
+#include "Forms.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QUrl>
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    setupUi(this);
+    const QUrl support(QStringLiteral(VELORIX_SUPPORT_URL));
+    Label4->setText(support.host() + support.path());
+    velorix::FinishDesign(this);
+
+    const struct {
+        QAction *item;
+        void (TForm1::*handler)();
+    } commands[] = {
+        {N2, &TForm1::N2Click},   {N3, &TForm1::N3Click},   {R1, &TForm1::R1Click},   {R2, &TForm1::R2Click},
+        {N4, &TForm1::N4Click},   {N6, &TForm1::N6Click},   {N7, &TForm1::N7Click},   {N8, &TForm1::N8Click},
+        {N9, &TForm1::N9Click},   {N10, &TForm1::N10Click}, {N11, &TForm1::N11Click}, {N12, &TForm1::N12Click},
+        {N13, &TForm1::N13Click}, {N14, &TForm1::N14Click}, {N15, &TForm1::N15Click},
+    };
+    for (const auto &c : commands)
+        connect(c.item, &QAction::triggered, this, c.handler);
+    Label4->installEventFilter(this);
+}
+
+void TForm1::N2Click() { Form3->showAndRaise(); }
+void TForm1::N3Click() { Form4->showAndRaise(); }
+void TForm1::R1Click() { Form5->showAndRaise(); }
+void TForm1::R2Click() { Form6->showAndRaise(); }
+void TForm1::N4Click() { Form2->showAndRaise(); }
+void TForm1::N6Click() { Form7->showAndRaise(); }
+void TForm1::N7Click() { Form9->showAndRaise(); }
+void TForm1::N8Click() { Form8->showAndRaise(); }
+void TForm1::N9Click() { Form10->showAndRaise(); }
+void TForm1::N10Click() { Form11->showAndRaise(); }
+void TForm1::N11Click() { Form12->showAndRaise(); }
+void TForm1::N12Click() { Form13->showAndRaise(); }
+void TForm1::N13Click() { Form14->showAndRaise(); }
+void TForm1::N14Click() { Form15->showAndRaise(); }
+void TForm1::N15Click() { Form16->showAndRaise(); }
+
+void TForm1::Label4Click()
+{
+    // Whether a browser opened is not examined.
+    QDesktopServices::openUrl(QUrl(QStringLiteral(VELORIX_SUPPORT_URL)));
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Label4 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
+        Label4->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
+        Label4Click();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::changeEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::LocaleChange:
+        // The regional settings changed: follow their decimal separator.
+        velorix::UpdateDecimalSeparator();
+        break;
+    case QEvent::WindowStateChange:
+        // Minimising the main window minimises the whole program.
+        velorix::SetCalculatorsMinimized(isMinimized());
+        break;
+    default:
+        break;
+    }
+    QMainWindow::changeEvent(event);
+}

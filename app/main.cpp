@@ -1,0 +1,14 @@
+#include "Forms.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    velorix::InitApplication();
+    velorix::CreateForms();
+    Form1->show();
+    const int code = QApplication::exec();
+    velorix::DestroyForms();
+    return code;
+}

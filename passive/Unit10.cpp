@@ -1,0 +1,7 @@
+#include "Unit10.h"
+
+TForm10::TForm10(QWidget *parent) : TCalcForm(parent)
+{
+    setupUi(this);
+    velorix::FinishDesign(this);
+}

@@ -1,0 +1,7 @@
+#include "Unit13.h"
+
+TForm13::TForm13(QWidget *parent) : TCalcForm(parent)
+{
+    setupUi(this);
+    velorix::FinishDesign(this);
+}

@@ -1,0 +1,7 @@
+#include "Unit14.h"
+
+TForm14::TForm14(QWidget *parent) : TCalcForm(parent)
+{
+    setupUi(this);
+    velorix::FinishDesign(this);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "FormKit.h"
+#include "ui_Unit12.h"
+
+// "Способ повышения избирательности по соседнему каналу"
+class TForm12 : public velorix::TCalcForm, private Ui::Form12 {
+    Q_OBJECT
+public:
+    explicit TForm12(QWidget *parent = nullptr);
+};

@@ -1,0 +1,7 @@
+#include "Unit15.h"
+
+TForm15::TForm15(QWidget *parent) : TCalcForm(parent)
+{
+    setupUi(this);
+    velorix::FinishDesign(this);
+}

@@ -1,0 +1,7 @@
+#include "Unit16.h"
+
+TForm16::TForm16(QWidget *parent) : TCalcForm(parent)
+{
+    setupUi(this);
+    velorix::FinishDesign(this);
+}

@@ -1,0 +1,7 @@
+#include "Unit8.h"
+
+TForm8::TForm8(QWidget *parent) : TCalcForm(parent)
+{
+    setupUi(this);
+    velorix::FinishDesign(this);
+}

@@ -1,0 +1,314 @@
+// The number conventions: reading, showing, the extended arithmetic and its
+// errors, rounding to an integer, the inverse cosine and the error texts.
+#include "Numeric.h"
+
+#include <QTest>
+
+#include <cfloat>
+#include <limits>
+
+using namespace velorix;
+using Kind = CalcError::Kind;
+
+Q_DECLARE_METATYPE(velorix::CalcError::Kind)
+
+namespace {
+
+// The error a computation raises, or a description of what it did instead.
+template <class F>
+QString ErrorOf(F f)
+{
+    try {
+        f();
+    } catch (const CalcError &e) {
+        return e.message();
+    }
+    return QStringLiteral("(no error)");
+}
+
+const QString kConversion = QStringLiteral("'%1' is not a valid floating point value");
+const QString kDivZero = QStringLiteral("Floating point division by zero");
+const QString kInvalid = QStringLiteral("Invalid floating point operation");
+const QString kOverflow = QStringLiteral("Floating point overflow");
+
+}  // namespace
+
+class TestNumeric : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { SetDecimalSeparator(QLatin1Char('.')); }
+
+    void formatNumber_data()
+    {
+        QTest::addColumn<long double>("value");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char *name, long double v, const char *t) {
+            QTest::newRow(name) << v << QString::fromLatin1(t);
+        };
+        row("0.1", 0.1, "0.1");
+        row("100", 100, "100");
+        row("2.5", 2.5, "2.5");
+        row("-2.5", -2.5, "-2.5");
+        row("1/3 double", 1.0 / 3.0, "0.333333333333333");
+        row("2/3 double", 2.0 / 3.0, "0.666666666666667");
+        row("1/3 extended", 1.0L / 3.0L, "0.333333333333333");
+        row("123456.789...", 123456.7890123456789, "123456.789012346");
+        row("0.0001", 0.0001, "0.0001");
+        row("0.00012345", 0.00012345, "0.00012345");
+        row("-0.00012", -0.00012, "-0.00012");
+        row("0.00001", 0.00001, "1E-5");
+        row("1e-6", 1e-6, "1E-6");
+        row("999999999999999", 999999999999999.0, "999999999999999");
+        row("1e15", 1e15, "1E15");
+        row("1e20", 1e20, "1E20");
+        row("1234567890123456789", 1234567890123456789.0, "1.23456789012346E18");
+        row("16th digit 5 rounds up", 100000000000000.5, "100000000000001");
+        row("carry out of first digit", 9999999999999999.0L, "1E16");
+        row("carry to 1E15", 999999999999999.5L, "1E15");
+        row("-0", -0.0, "0");
+        row("+0", 0.0, "0");
+        row("largest double", DBL_MAX, "1.79769313486232E308");
+        row("smallest subnormal", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324");
+        row("extended beyond double", 1e400L, "1E400");
+        row("integer 26", 26, "26");
+        row("integer -207673", -207673, "-207673");
+        row("0.18", 0.18, "0.18");
+        row("-1e-300", -1e-300, "-1E-300");
+        row("17th digit ignored", 1.23456789012344999L, "1.23456789012345");
+    }
+
+    void formatNumber()
+    {
+        QFETCH(long double, value);
+        QFETCH(QString, text);
+        QCOMPARE(FormatNumber(value), text);
+    }
+
+    void formatNumberUsesSeparator()
+    {
+        SetDecimalSeparator(QLatin1Char(','));
+        QCOMPARE(FormatNumber(2.5), QStringLiteral("2,5"));
+        QCOMPARE(FormatNumber(0.00012345), QStringLiteral("0,00012345"));
+        QCOMPARE(FormatNumber(1.5e-7), QStringLiteral("1,5E-7"));
+        QCOMPARE(FormatNumber(100), QStringLiteral("100"));
+    }
+
+    void parseNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        const auto row = [](const char *t, double v) { QTest::newRow(t) << QString::fromLatin1(t) << v; };
+        row(" 12 ", 12);
+        row("+7", 7);
+        row("-7", -7);
+        row("5.", 5);
+        row(".5", 0.5);
+        row(".", 0);
+        row("1E3", 1000);
+        row("1e", 1);
+        row("1e+", 1);
+        row("1e-", 1);
+        row("2.5e-3", 0.0025);
+        row("1e-400", 0);
+        row("-0", 0);
+        row("0.1", 0.1);
+        row("007", 7);
+        row("1e0050", 1e50);
+        row("123456789012345678901234567890", 123456789012345678901234567890.0);
+        row("4.9406564584124654e-324", std::numeric_limits<double>::denorm_min());
+        row("2e-324", 0);
+        row("3e-324", std::numeric_limits<double>::denorm_min());
+        row("1.7976931348623157e308", DBL_MAX);
+        // Halfway between 1 and the next double, a hair above: rounds up.
+        row("1.00000000000000011102230246251565404236316680908203126", 1.0000000000000002);
+        row("1.00000000000000011102230246251565404236316680908203125", 1.0);
+        row("0.000000000000000000000000000000000000000000001e45", 1);
+    }
+
+    void parseNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        const Ext x = ParseNumber(text);
+        QCOMPARE(x.value(), static_cast<long double>(value));
+        QVERIFY(!std::signbit(x.value()) || value != 0);
+    }
+
+    void parseNumberErrors_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("error");
+        const auto conversion = [](const QString &t) { QTest::newRow(qPrintable(t)) << t << kConversion.arg(t); };
+        for (const char *t : {"", " ", "-", "- 5", "e5", "1 e5", "1,5", "1.2.3", "0x10", "1e5000", "1e4999",
+                              "+-1", "1e5 5", "1 2", "\t1", "1\t", "nan", "inf", "1d5", "1e1.5"})
+            conversion(QString::fromLatin1(t));
+        conversion(QString(100000, QLatin1Char('9')));
+        conversion(QStringLiteral("1\u00002"));
+        conversion(QStringLiteral("\u0661"));        // Arabic-Indic digit one
+        conversion(QStringLiteral("\uFF11\uFF12"));  // full-width digits
+        conversion(QStringLiteral("1\u00A0"));       // no-break space is not a blank
+        conversion(QStringLiteral("１"));
+        QTest::newRow("1e500") << QStringLiteral("1e500") << kOverflow;
+        QTest::newRow("-1e500") << QStringLiteral("-1e500") << kOverflow;
+        QTest::newRow("1.8e308") << QStringLiteral("1.8e308") << kOverflow;
+        QTest::newRow("1e4932") << QStringLiteral("1e4932") << kOverflow;
+        QTest::newRow("1.2e4932") << QStringLiteral("1.2e4932") << kConversion.arg(QStringLiteral("1.2e4932"));
+    }
+
+    void parseNumberErrors()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, error);
+        QCOMPARE(ErrorOf([&] { ParseNumber(text); }), error);
+    }
+
+    void parseNumberLongFraction()
+    {
+        // 100,000 digits after the separator still read correctly.
+        QCOMPARE(ParseNumber(QStringLiteral("0.") + QString(99998, QLatin1Char('0')) + QStringLiteral("1")).value(),
+                 0.0L);
+        QCOMPARE(ParseNumber(QStringLiteral("0.") + QString(100000, QLatin1Char('3'))).value(),
+                 static_cast<long double>(1.0 / 3.0));
+    }
+
+    void parseNumberUsesSeparator()
+    {
+        SetDecimalSeparator(QLatin1Char(','));
+        QCOMPARE(ParseNumber(QStringLiteral("0,5")).value(), 0.5L);
+        QCOMPARE(ParseNumber(QStringLiteral("2,5e-3")).value(), static_cast<long double>(0.0025));
+        QCOMPARE(ErrorOf([] { ParseNumber(QStringLiteral("0.5")); }), kConversion.arg(QStringLiteral("0.5")));
+    }
+
+    void arithmeticErrors_data()
+    {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("1/0") << 0 << kDivZero;
+        QTest::newRow("-1/0") << 1 << kDivZero;
+        QTest::newRow("0/0") << 2 << kInvalid;
+        QTest::newRow("sqrt(-1)") << 3 << kInvalid;
+        QTest::newRow("extended overflow") << 4 << kOverflow;
+        QTest::newRow("store beyond double") << 5 << kOverflow;
+        QTest::newRow("exp overflow") << 6 << kOverflow;
+        QTest::newRow("ln 0") << 7 << kDivZero;
+        QTest::newRow("ln -1") << 8 << kInvalid;
+        QTest::newRow("round 1e19") << 9 << kInvalid;
+        QTest::newRow("round -1e19") << 10 << kInvalid;
+        QTest::newRow("arccos 1.0000001") << 11 << kInvalid;
+        QTest::newRow("arccos -1.0000001") << 12 << kInvalid;
+        QTest::newRow("round 2^63") << 13 << kInvalid;
+    }
+
+    void arithmeticErrors()
+    {
+        QFETCH(int, operation);
+        QFETCH(QString, error);
+        const Ext one = 1, zero = 0;
+        const auto op = [&] {
+            switch (operation) {
+            case 0: return one / zero;
+            case 1: return -one / zero;
+            case 2: return zero / zero;
+            case 3: return Sqrt(-one);
+            case 4: return Ext(LDBL_MAX) * 2;
+            case 5: return Store(Ext(1e308) * 10);
+            case 6: return Exp(12000);
+            case 7: return Ln(zero);
+            case 8: return Ln(-one);
+            case 9: return Round(1e19);
+            case 10: return Round(-1e19);
+            case 11: return ArcCosDeg(1.0000001);
+            case 12: return ArcCosDeg(-1.0000001);
+            default: return Round(9223372036854775808.0L);
+            }
+        };
+        QCOMPARE(ErrorOf(op), error);
+    }
+
+    void silentUnderflow()
+    {
+        QCOMPARE(Store(Ext(1e-300) * 1e-300).value(), 0.0L);
+        QCOMPARE(Exp(-20000).value(), 0.0L);
+        QCOMPARE(Store(Ext(LDBL_MIN) / 1e10).value(), 0.0L);
+    }
+
+    void storeRoundsToDouble()
+    {
+        const Ext third = Ext(1) / 3;
+        QVERIFY(third.value() != static_cast<long double>(1.0 / 3.0));
+        QCOMPARE(Store(third).value(), static_cast<long double>(1.0 / 3.0));
+        // Rounds to the largest double rather than overflowing.
+        QCOMPARE(Store(Ext(DBL_MAX) * 1.00000000000000001L).value(), static_cast<long double>(DBL_MAX));
+    }
+
+    void roundToInt_data()
+    {
+        QTest::addColumn<long double>("value");
+        QTest::addColumn<qint64>("rounded");
+        QTest::newRow("2.5") << 2.5L << qint64(2);
+        QTest::newRow("3.5") << 3.5L << qint64(4);
+        QTest::newRow("-2.5") << -2.5L << qint64(-2);
+        QTest::newRow("2.4999") << 2.4999L << qint64(2);
+        QTest::newRow("-0.4") << -0.4L << qint64(0);
+        QTest::newRow("largest") << 9223372036854775807.0L << std::numeric_limits<qint64>::max();
+        QTest::newRow("smallest") << -9223372036854775808.0L << std::numeric_limits<qint64>::min();
+    }
+
+    void roundToInt()
+    {
+        QFETCH(long double, value);
+        QFETCH(qint64, rounded);
+        QCOMPARE(RoundToInt(value), rounded);
+    }
+
+    void roundedIntegerShowsWithoutFraction()
+    {
+        QCOMPARE(FormatNumber(Round(1e15)), QStringLiteral("1E15"));
+        QCOMPARE(FormatNumber(Round(-0.4)), QStringLiteral("0"));
+    }
+
+    void arcCosDeg_data()
+    {
+        QTest::addColumn<long double>("x");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("0.5") << 0.5L << QStringLiteral("60");
+        QTest::newRow("1") << 1.0L << QStringLiteral("0");
+        QTest::newRow("0") << 0.0L << QStringLiteral("90");
+        QTest::newRow("-1") << -1.0L << QStringLiteral("180");
+        QTest::newRow("-0.5") << -0.5L << QStringLiteral("120");
+    }
+
+    void arcCosDeg()
+    {
+        QFETCH(long double, x);
+        QFETCH(QString, shown);
+        QCOMPARE(FormatNumber(Store(ArcCosDeg(x))), shown);
+    }
+
+    void finishErrorText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("finished");
+        QTest::newRow("letter") << QStringLiteral("Floating point overflow") << QStringLiteral("Floating point overflow.");
+        QTest::newRow("digit") << QStringLiteral("x 5") << QStringLiteral("x 5.");
+        QTest::newRow("slash") << QStringLiteral("a/") << QStringLiteral("a/.");
+        QTest::newRow("period") << QStringLiteral("done.") << QStringLiteral("done.");
+        QTest::newRow("parenthesis") << QStringLiteral("(x)") << QStringLiteral("(x)");
+        QTest::newRow("apostrophe") << QStringLiteral("'a'") << QStringLiteral("'a'");
+        QTest::newRow("comma") << QStringLiteral("a,") << QStringLiteral("a,");
+        QTest::newRow("blank") << QStringLiteral("a ") << QStringLiteral("a ");
+        QTest::newRow("cyrillic") << QStringLiteral("ошибка") << QStringLiteral("ошибка.");
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void finishErrorText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, finished);
+        QCOMPARE(FinishErrorText(text), finished);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNumeric)
+#include "tst_numeric.moc"
