@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QScreen>
 
+#include <limits>
+
 namespace velorix {
 
 namespace {
@@ -55,8 +57,15 @@ void FinishDesign(QWidget *window)
     const auto children = window->findChildren<QWidget *>();
     for (QWidget *child : children)
         ApplyPixelSize(child);
-    for (QLabel *label : window->findChildren<QLabel *>())
-        label->adjustSize();
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->objectName().startsWith(QLatin1String("Image")))
+            label->adjustSize();
+    }
+    // A field without a stated maximum length takes text of any length.
+    for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
+        if (field->maxLength() == QLineEdit().maxLength())
+            field->setMaxLength(std::numeric_limits<int>::max());
+    }
 
     window->resize(window->width() - kFrameWidth, window->height() - kFrameHeight);
     const QVariant pos = window->property("screenPos");

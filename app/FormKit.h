@@ -25,7 +25,8 @@ void ShowNumber(QLabel *label, Ext x);
 //  - the definition's geometry is the window's outer size, frame included,
 //    as on the desktop the program was designed for;
 //  - a widget's "pixelSize" property is its font's character height in pixels;
-//  - labels size themselves to their text;
+//  - labels size themselves to their text (picture boxes, "ImageN", do not);
+//  - a field without a maximum length takes text of any length;
 //  - the title bar has the system menu, minimise and close, no maximise.
 // A window with a "screenPos" property is shown there; one without is
 // centred on the desktop on its first showing.

@@ -1,0 +1,80 @@
+#include "TestKit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+namespace velorix::test {
+
+QString Describe(MessageKind kind, const QString &text)
+{
+    return (kind == MessageKind::Warning ? QStringLiteral("warning: ") : QStringLiteral("error: ")) + text;
+}
+
+BoxRecorder::BoxRecorder()
+{
+    SetMessagePresenter([this](MessageKind kind, const QString &text) { boxes_ << Describe(kind, text); });
+    watchdog_.setInterval(20);
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            unexpected_ << modal->windowTitle();
+            modal->close();
+        }
+    });
+    watchdog_.start();
+}
+
+BoxRecorder::~BoxRecorder() { SetMessagePresenter({}); }
+
+QStringList BoxRecorder::take()
+{
+    QStringList boxes;
+    boxes.swap(boxes_);
+    return boxes;
+}
+
+void Type(QWidget *form, const QString &field, const QString &text)
+{
+    QLineEdit *edit = Control<QLineEdit>(form, field);
+    if (!edit)
+        return;
+    edit->selectAll();
+    edit->del();
+    if (text.isEmpty())
+        return;
+    // Typing is slow for very long texts; they are pasted instead.
+    if (text.size() > 200)
+        edit->insert(text);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+void Click(QWidget *form, const QString &button)
+{
+    if (QAbstractButton *b = Control<QAbstractButton>(form, button))
+        QTest::mouseClick(b, Qt::LeftButton);
+}
+
+QString Text(QWidget *form, const QString &label)
+{
+    const QLabel *l = Control<QLabel>(form, label);
+    return l ? l->text() : QString();
+}
+
+void Fill(QWidget *form, const QStringList &texts)
+{
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        Type(form, QStringLiteral("Edit%1").arg(i + 1), texts[i]);
+}
+
+QStringList TabOrder(QWidget *form)
+{
+    QStringList names;
+    QWidget *w = form;
+    while ((w = w->nextInFocusChain()) != form) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            names << w->objectName();
+    }
+    return names;
+}
+
+}  // namespace velorix::test

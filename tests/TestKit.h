@@ -1,1 +1,79 @@
+// Shared by the window tests: the real start-up, a recorder of the modal
+// boxes, a watchdog against boxes that bypass it, and control access by name.
 #pragma once
+
+#include "Forms.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
+#include <QPair>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+namespace velorix::test {
+
+// One recorded box: "warning: text" or "error: text".
+QString Describe(MessageKind kind, const QString &text);
+
+// Records every warning and error box instead of showing it, and watches for
+// any other modal window: one that appears is closed and counts as a failure.
+class BoxRecorder {
+public:
+    BoxRecorder();
+    ~BoxRecorder();
+    BoxRecorder(const BoxRecorder &) = delete;
+    BoxRecorder &operator=(const BoxRecorder &) = delete;
+
+    // The boxes so far, in order, each as Describe() gives it; then forgets them.
+    QStringList take();
+    // Titles of modal windows that did not go through the presenter.
+    const QStringList &unexpected() const { return unexpected_; }
+
+private:
+    QStringList boxes_;
+    QStringList unexpected_;
+    QTimer watchdog_;
+};
+
+// The control of a window by its object name; fails the test when missing.
+template <class T>
+T *Control(QWidget *form, const QString &name)
+{
+    T *control = form->findChild<T *>(name);
+    if (!control)
+        QTest::qFail(qPrintable(QStringLiteral("no %1 in %2").arg(name, form->objectName())), __FILE__, __LINE__);
+    return control;
+}
+
+// Replaces a field's text as a user would: select all, then type.
+void Type(QWidget *form, const QString &field, const QString &text);
+// Clicks a button or radio button with the mouse.
+void Click(QWidget *form, const QString &button);
+QString Text(QWidget *form, const QString &label);
+
+// Names of the controls that Tab visits, in order, from the first one.
+QStringList TabOrder(QWidget *form);
+
+// Sets the field texts in order: Edit1, Edit2, ...
+void Fill(QWidget *form, const QStringList &texts);
+
+}  // namespace velorix::test
+
+// A test main that starts the program as main.cpp does (without showing
+// Form1) and runs the test object.
+#define VELORIX_TEST_MAIN(TestClass)                                                                             \
+    int main(int argc, char *argv[])                                                                             \
+    {                                                                                                            \
+        QApplication app(argc, argv);                                                                            \
+        velorix::InitApplication();                                                                              \
+        velorix::CreateForms();                                                                                  \
+        int result;                                                                                              \
+        {                                                                                                        \
+            TestClass test;                                                                                      \
+            result = QTest::qExec(&test, argc, argv);                                                            \
+        }                                                                                                        \
+        velorix::DestroyForms();                                                                                 \
+        return result;                                                                                           \
+    }
