@@ -22,10 +22,14 @@ TForm14 *Form14 = nullptr;
 TForm15 *Form15 = nullptr;
 TForm16 *Form16 = nullptr;
 
+// The resources of a static library are registered by hand.
+static void InitResources() { Q_INIT_RESOURCE(assets); }
+
 namespace velorix {
 
 void InitApplication()
 {
+    InitResources();
     ResetFloatEnvironment();
     QCoreApplication::setApplicationName(QStringLiteral("Velorix"));
     QIcon icon;

@@ -12,6 +12,11 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     const QUrl support(QStringLiteral(VELORIX_SUPPORT_URL));
     Label4->setText(support.host() + support.path());
     velorix::FinishDesign(this);
+    // The menu bar uses the menu font of the desktop the program was designed
+    // on, Tahoma 8 pt (11 px), not the window's: all five entries fit in one row.
+    QFont menuFont(QStringLiteral("Tahoma"));
+    menuFont.setPixelSize(11);
+    MainMenu1->setFont(menuFont);
 
     const struct {
         QAction *item;

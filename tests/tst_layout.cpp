@@ -1,0 +1,101 @@
+// Every window's layout as drawn with the fonts this system resolves: a
+// numeric field may cover only the blanks of the captions beneath it, and
+// each window's controls lie inside its client area.
+#include "TestKit.h"
+
+using namespace velorix;
+using namespace velorix::test;
+
+namespace {
+
+std::vector<QWidget *> AllWindows()
+{
+    std::vector<QWidget *> windows{Form1};
+    for (QWidget *w : Calculators())
+        windows.push_back(w);
+    return windows;
+}
+
+// The rectangle of a widget in its window's coordinates.
+QRect InWindow(const QWidget *w)
+{
+    return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+}
+
+}  // namespace
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fieldsCoverOnlyBlanks_data()
+    {
+        QTest::addColumn<QWidget *>("window");
+        for (QWidget *w : AllWindows())
+            QTest::newRow(qPrintable(w->objectName())) << w;
+    }
+
+    void fieldsCoverOnlyBlanks()
+    {
+        QFETCH(QWidget *, window);
+        window->show();
+        for (const QLineEdit *field : window->findChildren<QLineEdit *>()) {
+            const QRect f = InWindow(field);
+            for (const QLabel *label : window->findChildren<QLabel *>()) {
+                const QRect l = InWindow(label);
+                if (label->text().isEmpty() || !l.intersects(f))
+                    continue;
+                // Each character's advance box, left to right from the label's edge.
+                const QFontMetrics fm(label->font());
+                const QString text = label->text();
+                for (qsizetype i = 0; i < text.size(); ++i) {
+                    const int left = l.left() + fm.horizontalAdvance(text.left(i));
+                    const int right = l.left() + fm.horizontalAdvance(text.left(i + 1));
+                    const bool covered = left < f.right() + 1 && right > f.left();
+                    QVERIFY2(!covered || text[i] == QLatin1Char(' '),
+                             qPrintable(QStringLiteral("%1 covers '%2' of %3 (\"%4\")")
+                                            .arg(field->objectName(), text[i], label->objectName(), text)));
+                }
+            }
+        }
+        window->hide();
+    }
+
+    void fieldsSitInCaptionGaps()
+    {
+        // Fields that stand in a caption's run of blanks, with the caption.
+        const struct {
+            QWidget *window;
+            const char *field;
+            const char *caption;
+        } gaps[] = {
+            {Form3, "Edit1", "Label3"},  {Form3, "Edit2", "Label4"},  {Form7, "Edit1", "Label9"},
+            {Form7, "Edit2", "Label10"}, {Form7, "Edit3", "Label11"}, {Form7, "Edit4", "Label14"},
+            {Form7, "Edit8", "Label31"}, {Form7, "Edit5", "Label17"}, {Form7, "Edit6", "Label19"},
+            {Form7, "Edit7", "Label24"},
+        };
+        for (const auto &gap : gaps) {
+            const QRect f = InWindow(Control<QLineEdit>(gap.window, QLatin1String(gap.field)));
+            const QRect l = InWindow(Control<QLabel>(gap.window, QLatin1String(gap.caption)));
+            QVERIFY2(f.intersects(l), gap.field);
+        }
+    }
+
+    void controlsInsideClientArea_data() { fieldsCoverOnlyBlanks_data(); }
+
+    void controlsInsideClientArea()
+    {
+        QFETCH(QWidget *, window);
+        const QRect client = window->rect();
+        for (const QWidget *w : window->findChildren<QWidget *>()) {
+            if (w->isWindow() || !w->isVisibleTo(window) || w->objectName().isEmpty() ||
+                w->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            QVERIFY2(client.contains(InWindow(w)),
+                     qPrintable(QStringLiteral("%1 %2").arg(w->objectName()).arg(InWindow(w).right())));
+        }
+    }
+};
+
+VELORIX_TEST_MAIN(TestLayout)
+#include "tst_layout.moc"

@@ -1,0 +1,117 @@
+// The real warning and error boxes, and how a handler's error reaches them.
+#include "TestKit.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace velorix;
+
+namespace {
+
+struct SeenBox {
+    QString title;
+    QString text;
+    bool hasIcon = false;
+    QStringList buttons;
+    bool okIsDefault = false;
+    int labelMaxWidth = 0;
+};
+
+// Inspects the next modal box once it is up, then closes it with a key.
+void InspectNextBox(SeenBox &seen, Qt::Key closeKey)
+{
+    QTimer::singleShot(0, qApp, [&seen, closeKey] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        seen.title = box->windowTitle();
+        if (auto *mb = qobject_cast<QMessageBox *>(box)) {
+            seen.text = mb->text();
+            seen.hasIcon = mb->icon() != QMessageBox::NoIcon;
+        } else {
+            for (const QLabel *l : box->findChildren<QLabel *>()) {
+                if (!l->text().isEmpty()) {
+                    seen.text = l->text();
+                    seen.labelMaxWidth = l->maximumWidth();
+                }
+                seen.hasIcon = seen.hasIcon || !l->pixmap().isNull();
+            }
+        }
+        for (const QPushButton *b : box->findChildren<QPushButton *>()) {
+            seen.buttons << b->text().remove(QLatin1Char('&'));
+            seen.okIsDefault = seen.okIsDefault || (b->isDefault() && b->text().contains(QLatin1String("OK")));
+        }
+        QTest::keyClick(box, closeKey);
+    });
+}
+
+}  // namespace
+
+class TestMessages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void warningBox_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+
+    void warningBox()
+    {
+        QFETCH(int, key);
+        SeenBox seen;
+        InspectNextBox(seen, Qt::Key(key));
+        ShowWarning(QStringLiteral("Rк < 0, увеличьте Ек"));  // returns once closed
+        QCOMPARE(seen.title, QStringLiteral("Velorix"));
+        QCOMPARE(seen.text, QStringLiteral("Rк < 0, увеличьте Ек"));
+        QVERIFY(!seen.hasIcon);
+        QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
+        QVERIFY(seen.okIsDefault);
+        QCOMPARE(seen.labelMaxWidth, QGuiApplication::primaryScreen()->availableGeometry().width() / 2);
+    }
+
+    void errorBox()
+    {
+        SeenBox seen;
+        InspectNextBox(seen, Qt::Key_Return);
+        RunHandler([] { throw CalcError::divisionByZero(); });
+        QCOMPARE(seen.title, QStringLiteral("Velorix"));
+        QCOMPARE(seen.text, QStringLiteral("Floating point division by zero."));
+        QVERIFY(seen.hasIcon);
+        QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
+    }
+
+    void handlerStopsAtError()
+    {
+        test::BoxRecorder boxes;
+        QStringList steps;
+        RunHandler([&steps] {
+            steps << QStringLiteral("first");
+            const Ext zero = 0;
+            steps << FormatNumber(Ext(1) / zero);
+            steps << QStringLiteral("never");
+        });
+        QCOMPARE(steps, QStringList{QStringLiteral("first")});
+        QCOMPARE(boxes.take(), QStringList{QStringLiteral("error: Floating point division by zero.")});
+        // The next handler starts clean.
+        RunHandler([&steps] { steps << FormatNumber(Ext(1) / 4); });
+        QCOMPARE(steps.last(), QStringLiteral("0.25"));
+        QVERIFY(boxes.take().isEmpty());
+    }
+
+    void watchdogCatchesStrayBoxes()
+    {
+        test::BoxRecorder boxes;
+        QMessageBox stray(QMessageBox::Information, QStringLiteral("stray"), QStringLiteral("not through the presenter"));
+        stray.exec();  // the watchdog closes it
+        QCOMPARE(boxes.unexpected(), QStringList{QStringLiteral("stray")});
+    }
+};
+
+VELORIX_TEST_MAIN(TestMessages)
+#include "tst_messages.moc"

@@ -1,0 +1,210 @@
+// Start-up, the main window's menu and link, and how windows show and hide.
+#include "TestKit.h"
+
+#include <QDesktopServices>
+#include <QMenuBar>
+
+using namespace velorix;
+using namespace velorix::test;
+
+namespace {
+
+// Catches the URLs that QDesktopServices would hand to a browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+}  // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+    BoxRecorder *boxes = nullptr;
+
+private slots:
+    void init() { boxes = new BoxRecorder; }
+    void cleanup()
+    {
+        QVERIFY2(boxes->unexpected().isEmpty(), qPrintable(boxes->unexpected().join(QLatin1Char('|'))));
+        delete boxes;
+    }
+
+    void startsWithMainWindowOnly()
+    {
+        Form1->show();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Velorix"));
+        QCOMPARE(Form1->windowTitle(), QStringLiteral("Velorix"));
+        QCOMPARE(Form1->objectName(), QStringLiteral("Form1"));
+        QVERIFY(Form1->isVisible());
+        for (TCalcForm *form : Calculators())
+            QVERIFY2(!form->isVisible(), qPrintable(form->objectName()));
+        const auto sizes = QApplication::windowIcon().availableSizes();
+        for (int px : {16, 32, 48})
+            QVERIFY(sizes.contains(QSize(px, px)));
+    }
+
+    void menuTree()
+    {
+        const auto *bar = Control<QMenuBar>(Form1, QStringLiteral("MainMenu1"));
+        QStringList top;
+        for (const QAction *a : bar->actions())
+            top << a->text();
+        QCOMPARE(top, QStringList({"Радиотехнические расчёты", "Схема замещения", "Цепи термостабилизации",
+                                   "Анализ каскада", "Эмиттерный повторитель с составным транзистором"}));
+        const auto names = [](const QMenu *menu) {
+            QStringList n;
+            for (const QAction *a : menu->actions())
+                n << a->objectName();
+            return n;
+        };
+        QCOMPARE(names(Control<QMenu>(Form1, QStringLiteral("N1"))),
+                 QStringList({"N2", "N3", "R1", "R2", "N7", "N9", "N10", "N11", "N12", "N13"}));
+        QCOMPARE(names(Control<QMenu>(Form1, QStringLiteral("N5"))), QStringList({"N6", "N8"}));
+        for (const QAction *a : Form1->findChildren<QAction *>()) {
+            QVERIFY(a->shortcut().isEmpty());
+            QVERIFY(!a->isCheckable());
+            QVERIFY(!a->isSeparator());
+            QVERIFY2(!a->text().contains(QLatin1Char('&')), qPrintable(a->text()));
+        }
+    }
+
+    void menuCommandShowsItsWindow_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("N2") << "N2" << "Form3" << "Реактивное сопротивление конденсатора";
+        QTest::newRow("N3") << "N3" << "Form4" << "Реактивное сопротивление катушки";
+        QTest::newRow("R1") << "R1" << "Form5" << "Последовательное соединение R и С";
+        QTest::newRow("R2") << "R2" << "Form6" << "Параллельное соединение R и С";
+        QTest::newRow("N7") << "N7" << "Form9" << "Расчёт развязывающих ёмкостей транзисторного каскада";
+        QTest::newRow("N9") << "N9" << "Form10" << "Трансформация сопротивлений";
+        QTest::newRow("N10") << "N10" << "Form11" << "Расчёт ФСС";
+        QTest::newRow("N11") << "N11" << "Form12" << "Способ повышения избирательности по соседнему каналу";
+        QTest::newRow("N12") << "N12" << "Form13" << "Параметры колебательного контура";
+        QTest::newRow("N13") << "N13" << "Form14" << "Ёмкостный делитель";
+        QTest::newRow("N4") << "N4" << "Form2" << "Схема замещения";
+        QTest::newRow("N6") << "N6" << "Form7" << "Схема термостабилизации с ОС по току";
+        QTest::newRow("N8") << "N8" << "Form8" << "Схема термостабилизации с ОС по току (двухбатарейное питание)";
+        QTest::newRow("N14") << "N14" << "Form15" << "Анализ каскада";
+        QTest::newRow("N15") << "N15" << "Form16" << "Анализ";
+    }
+
+    void menuCommandShowsItsWindow()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, form);
+        QFETCH(QString, caption);
+        TCalcForm *window = nullptr;
+        for (TCalcForm *f : Calculators()) {
+            if (f->objectName() == form)
+                window = f;
+        }
+        QVERIFY(window);
+        window->hide();
+        Control<QAction>(Form1, item)->trigger();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), caption);
+        QVERIFY(!window->isModal());
+        // Choosing it again while open keeps it open.
+        Control<QAction>(Form1, item)->trigger();
+        QVERIFY(window->isVisible());
+        window->close();
+        QVERIFY(!window->isVisible());
+    }
+
+    void closingHidesAndKeepsContents()
+    {
+        SetDecimalSeparator(QLatin1Char('.'));
+        Control<QAction>(Form1, QStringLiteral("N2"))->trigger();
+        Fill(Form3, {QStringLiteral("100"), QStringLiteral("1")});
+        Click(Form3, QStringLiteral("Button1"));
+        QVERIFY(Form3->close());
+        QVERIFY(!Form3->isVisible());
+        Control<QAction>(Form1, QStringLiteral("N2"))->trigger();
+        QCOMPARE(Control<QLineEdit>(Form3, QStringLiteral("Edit1"))->text(), QStringLiteral("100"));
+        QCOMPARE(Control<QLineEdit>(Form3, QStringLiteral("Edit2"))->text(), QStringLiteral("1"));
+        QCOMPARE(Text(Form3, QStringLiteral("Label6")), QStringLiteral("1591.54943091895"));
+        Form3->close();
+    }
+
+    void centredOnFirstShowingOnly()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        Form1->N3Click();
+        const QPoint centre = Form4->geometry().center();
+        QVERIFY(qAbs(centre.x() - screen.center().x()) <= 8);
+        QVERIFY(qAbs(centre.y() - screen.center().y()) <= 20);
+        Form4->move(10, 20);
+        Form4->close();
+        Form1->N3Click();
+        QCOMPARE(Form4->pos(), QPoint(10, 20));
+        Form4->close();
+    }
+
+    void designedPositions()
+    {
+        QCOMPARE(Form1->pos(), QPoint(126, 297));
+        QCOMPARE(Form2->pos(), QPoint(369, 7));
+        QCOMPARE(Form7->pos(), QPoint(388, 117));
+        QCOMPARE(Form9->pos(), QPoint(357, 50));
+    }
+
+    void noMaximiseButton()
+    {
+        std::vector<QWidget *> windows{Form1};
+        for (QWidget *w : Calculators())
+            windows.push_back(w);
+        for (QWidget *w : windows) {
+            const Qt::WindowFlags flags = w->windowFlags();
+            QVERIFY2(!(flags & Qt::WindowMaximizeButtonHint), qPrintable(w->objectName()));
+            QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+            QVERIFY(flags & Qt::WindowSystemMenuHint);
+        }
+    }
+
+    void linkOpensSupportPage()
+    {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+        auto *link = Control<QLabel>(Form1, QStringLiteral("Label4"));
+        QTest::mouseClick(link, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QCOMPARE(catcher.urls.size(), 1);
+        const QUrl url = catcher.urls.front();
+        QVERIFY(url.isValid());
+        QCOMPARE(link->text(), url.host() + url.path());
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(link->font().underline());
+    }
+
+    void followsRegionalSettings()
+    {
+        SetDecimalSeparator(QLatin1Char(';'));
+        QCoreApplication::sendEvent(qApp, new QEvent(QEvent::LocaleChange));
+        QCOMPARE(DecimalSeparator(), SeparatorOf(QLocale::system()));
+        QCOMPARE(SeparatorOf(QLocale(QLocale::Russian, QLocale::Russia)), QLatin1Char(','));
+        QCOMPARE(SeparatorOf(QLocale::c()), QLatin1Char('.'));
+    }
+
+    // Last: closing the main window ends the program.
+    void closingMainWindowEndsProgram()
+    {
+        Form1->N6Click();
+        Form1->N2Click();
+        QVERIFY(Form3->isVisible() && Form7->isVisible());
+        // Inside the event loop, as in the program; a loop still running
+        // after two seconds ends with code 1.
+        QTimer::singleShot(0, Form1, [] { Form1->close(); });
+        QTimer::singleShot(2000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+};
+
+VELORIX_TEST_MAIN(TestShell)
+#include "tst_shell.moc"
