@@ -34,10 +34,11 @@ void CentreOnScreen(QWidget *window)
         return;
     const QRect area = screen->availableGeometry();
     const QSize outer = window->size() + QSize(kFrameWidth, kFrameHeight);
-    window->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    window->move(area.x() + (area.width() - outer.width()) / 2,
+                 area.y() + (area.height() - outer.height()) / 2);
 }
 
-}  // namespace
+} // namespace
 
 Ext ReadNumber(const QLineEdit *field) { return ParseNumber(field->text()); }
 
@@ -49,8 +50,9 @@ void ShowNumber(QLabel *label, Ext x)
 
 void FinishDesign(QWidget *window)
 {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint);
 
     // Parents before children, so that children inherit the window's font.
     ApplyPixelSize(window);
@@ -73,10 +75,7 @@ void FinishDesign(QWidget *window)
         window->move(pos.toPoint());
 }
 
-TCalcForm::TCalcForm(QWidget *parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_QuitOnClose, false);
-}
+TCalcForm::TCalcForm(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_QuitOnClose, false); }
 
 void TCalcForm::showAndRaise()
 {
@@ -97,4 +96,4 @@ void TCalcForm::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
-}  // namespace velorix
+} // namespace velorix

@@ -33,8 +33,7 @@ void ShowNumber(QLabel *label, Ext x);
 void FinishDesign(QWidget *window);
 
 // Connects a button's click to a handler that runs under RunHandler.
-template <class Form>
-void ConnectClick(QAbstractButton *button, Form *form, void (Form::*handler)())
+template <class Form> void ConnectClick(QAbstractButton *button, Form *form, void (Form::*handler)())
 {
     QObject::connect(button, &QAbstractButton::clicked, form,
                      [form, handler] { RunHandler([form, handler] { (form->*handler)(); }); });
@@ -57,4 +56,4 @@ private:
     bool shownOnce_ = false;
 };
 
-}  // namespace velorix
+} // namespace velorix

@@ -62,7 +62,8 @@ void CreateForms()
 
 std::vector<TCalcForm *> Calculators()
 {
-    return {Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form12, Form13, Form14, Form15, Form16};
+    return {Form2,  Form3,  Form4,  Form5,  Form6,  Form7,  Form8, Form9,
+            Form10, Form11, Form12, Form13, Form14, Form15, Form16};
 }
 
 void DestroyForms()
@@ -121,4 +122,4 @@ void RegisterFonts()
     }
 }
 
-}  // namespace velorix
+} // namespace velorix

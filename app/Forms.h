@@ -66,4 +66,4 @@ void SetCalculatorsMinimized(bool minimized);
 // system has: Tahoma from Wine's fonts when installed, DejaVu Sans otherwise.
 void RegisterFonts();
 
-}  // namespace velorix
+} // namespace velorix

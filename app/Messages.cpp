@@ -73,7 +73,7 @@ MessagePresenter &Presenter()
     return presenter;
 }
 
-}  // namespace
+} // namespace
 
 MessagePresenter SetMessagePresenter(MessagePresenter presenter)
 {
@@ -98,4 +98,4 @@ void RunHandler(const std::function<void()> &handler)
     }
 }
 
-}  // namespace velorix
+} // namespace velorix

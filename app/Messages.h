@@ -29,4 +29,4 @@ void ShowError(const QString &text);
 // so no error unwinds into Qt's event dispatch.
 void RunHandler(const std::function<void()> &handler);
 
-}  // namespace velorix
+} // namespace velorix

@@ -11,7 +11,9 @@
 namespace velorix {
 
 CalcError::CalcError(Kind kind, QString message)
-    : kind_(kind), message_(std::move(message)), what_(message_.toUtf8()) {}
+    : kind_(kind), message_(std::move(message)), what_(message_.toUtf8())
+{
+}
 
 CalcError CalcError::conversion(const QString &fieldText)
 {
@@ -51,7 +53,7 @@ QChar g_separator = QLatin1Char('.');
 
 bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
-}  // namespace
+} // namespace
 
 void ResetFloatEnvironment()
 {
@@ -116,8 +118,8 @@ std::int64_t RoundToInt(Ext x)
 Ext ArcCosDeg(Ext x)
 {
     const Ext s = Sqrt((1 + x) * (1 - x));
-    const Ext angle = std::atan2(s.value(), x.value());  // radians, 0 to pi
-    return angle * 57.295779513082320877L;               // 180/pi
+    const Ext angle = std::atan2(s.value(), x.value()); // radians, 0 to pi
+    return angle * 57.295779513082320877L;              // 180/pi
 }
 
 QChar DecimalSeparator() { return g_separator; }
@@ -187,7 +189,7 @@ Ext ParseNumber(const QString &text)
     // significant digits d1.d2d3... * 10^scientific.
     const auto first = digits.find_first_not_of('0');
     if (first == std::string::npos)
-        return Ext(0.0);  // a signed zero reads as zero
+        return Ext(0.0); // a signed zero reads as zero
     const auto last = digits.find_last_not_of('0');
     const std::int64_t trailingZeros = static_cast<std::int64_t>(digits.size() - 1 - last);
     const std::string significant = digits.substr(first, last - first + 1);
@@ -220,7 +222,7 @@ Ext ParseNumber(const QString &text)
     if (std::from_chars(begin, end, value).ec == std::errc::result_out_of_range) {
         if (scientific > 0)
             throw CalcError::overflow();
-        value = 0;  // underflow: below half the smallest subnormal
+        value = 0; // underflow: below half the smallest subnormal
     }
     return Ext(negative ? -value : value);
 }
@@ -240,7 +242,7 @@ QString FormatNumber(Ext x)
     const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 17);
     const std::string text(buf, res.ptr);
     const auto ePos = text.find('e');
-    std::string digits = text.substr(0, 1) + text.substr(2, ePos - 2);  // 18 digits
+    std::string digits = text.substr(0, 1) + text.substr(2, ePos - 2); // 18 digits
     int e = std::stoi(text.substr(ePos + 1)) + 1;                      // 0.d1d2... * 10^e
 
     // Round the 18 digits to 15 on the 16th digit alone.
@@ -298,4 +300,4 @@ QString FinishErrorText(const QString &text)
     return text;
 }
 
-}  // namespace velorix
+} // namespace velorix

@@ -10,7 +10,8 @@
 #include <cstdint>
 #include <exception>
 
-static_assert(LDBL_MANT_DIG == 64, "the calculations need the x87 double-extended format (64-bit significand)");
+static_assert(LDBL_MANT_DIG == 64,
+              "the calculations need the x87 double-extended format (64-bit significand)");
 
 namespace velorix {
 
@@ -42,9 +43,9 @@ private:
 class Ext {
 public:
     constexpr Ext() = default;
-    constexpr Ext(long double v) : v_(v) {}  // NOLINT: implicit, so formulas read as written
-    constexpr Ext(double v) : v_(v) {}        // NOLINT
-    constexpr Ext(int v) : v_(v) {}           // NOLINT
+    constexpr Ext(long double v) : v_(v) {} // NOLINT: implicit, so formulas read as written
+    constexpr Ext(double v) : v_(v) {}      // NOLINT
+    constexpr Ext(int v) : v_(v) {}         // NOLINT
     constexpr long double value() const { return v_; }
 
     friend Ext operator+(Ext a, Ext b);
@@ -72,9 +73,9 @@ void ResetFloatEnvironment();
 // holds the double exactly, so later steps use the stored value.
 Ext Store(Ext x);
 
-Ext Sqrt(Ext x);  // invalid operation for x < 0
-Ext Exp(Ext x);   // overflow beyond the extended range; underflow to 0
-Ext Ln(Ext x);    // division by zero at 0, invalid operation below 0
+Ext Sqrt(Ext x); // invalid operation for x < 0
+Ext Exp(Ext x);  // overflow beyond the extended range; underflow to 0
+Ext Ln(Ext x);   // division by zero at 0, invalid operation below 0
 
 // Rounding to a 64-bit signed integer, to nearest with ties to even; the
 // invalid-operation error when the nearest integer is out of range.
@@ -101,4 +102,4 @@ QString FormatNumber(Ext x);
 // character that sorts at or below "." in the Windows-1251 code order.
 QString FinishErrorText(const QString &text);
 
-}  // namespace velorix
+} // namespace velorix

@@ -12,46 +12,47 @@ TForm7::TForm7(QWidget *parent) : TCalcForm(parent)
 // Method: 1975 handbook on high-frequency transistor stages of receivers, p. 35.
 void TForm7::Button1Click()
 {
-    const Ext Ek = ReadNumber(Edit1);    // supply voltage, V
-    const Ext Tmin = ReadNumber(Edit2);  // lowest working temperature, degC
-    const Ext Tmax = ReadNumber(Edit3);  // highest working temperature, degC
-    const Ext Iko = ReadNumber(Edit4);   // reverse collector current at 20 degC, uA
-    const Ext Ik = ReadNumber(Edit5);    // quiescent collector current, mA
-    const Ext Uke = ReadNumber(Edit6);   // quiescent collector-emitter voltage, V
-    const Ext dIk = ReadNumber(Edit7);   // permitted drift of Ik over the range, mA
-    const Ext Ue = ReadNumber(Edit8);    // voltage across Re, V
+    const Ext Ek = ReadNumber(Edit1);   // supply voltage, V
+    const Ext Tmin = ReadNumber(Edit2); // lowest working temperature, degC
+    const Ext Tmax = ReadNumber(Edit3); // highest working temperature, degC
+    const Ext Iko = ReadNumber(Edit4);  // reverse collector current at 20 degC, uA
+    const Ext Ik = ReadNumber(Edit5);   // quiescent collector current, mA
+    const Ext Uke = ReadNumber(Edit6);  // quiescent collector-emitter voltage, V
+    const Ext dIk = ReadNumber(Edit7);  // permitted drift of Ik over the range, mA
+    const Ext Ue = ReadNumber(Edit8);   // voltage across Re, V
 
     if (Ue > Ek)
         ShowWarning(QStringLiteral("Ошибка: Ure > Ek!"));
 
-    const Ext T1 = Store(Tmin + 273.15L);  // K
-    const Ext T2 = Store(Tmax + 273.15L);  // K
+    const Ext T1 = Store(Tmin + 273.15L); // K
+    const Ext T2 = Store(Tmax + 273.15L); // K
 
     // Temperature interval over which the reverse current doubles, K.
     Ext k = 0;
-    if (RadioButton1->isChecked())  // silicon
+    if (RadioButton1->isChecked()) // silicon
         k = 5;
-    if (RadioButton2->isChecked())  // germanium
+    if (RadioButton2->isChecked()) // germanium
         k = 10;
 
     // Reference temperature 293 K.
     const Ext x = Store((T2 - 293) / k);
-    const Ext IkoMax = Store(Iko * Exp(Ln(2) * x));  // uA
+    const Ext IkoMax = Store(Iko * Exp(Ln(2) * x)); // uA
     ShowNumber(Label13, Round(IkoMax));
 
     // Base-emitter voltage drifts by 1.8 mV/K.
-    const Ext dUb = Store((T2 - T1) * 0.0018L);  // V
+    const Ext dUb = Store((T2 - T1) * 0.0018L); // V
     ShowNumber(Label16, dUb);
 
-    const Ext Re = Store(Ue / (Ik * 0.001L));  // Ohm
+    const Ext Re = Store(Ue / (Ik * 0.001L)); // Ohm
     ShowNumber(Label20, Round(Re));
 
-    const Ext Rk = Store((Ek - Uke) / (Ik * 0.001L) - Re);  // Ohm
+    const Ext Rk = Store((Ek - Uke) / (Ik * 0.001L) - Re); // Ohm
     ShowNumber(Label22, Round(Rk));
     if (!(Rk >= 0))
         ShowWarning(QStringLiteral("Rк < 0, увеличьте Ек"));
 
-    const Ext R1 = Store((Ek / (Ik * 0.001L)) * ((dIk * 0.001L * Re - dUb) / (IkoMax * 1e-6L * Re) - 1));  // Ohm
+    const Ext R1 =
+        Store((Ek / (Ik * 0.001L)) * ((dIk * 0.001L * Re - dUb) / (IkoMax * 1e-6L * Re) - 1)); // Ohm
     ShowNumber(Label25, Round(R1));
 
     // Ue = Ek leaves no voltage across R1, and the divider has no solution.
@@ -59,9 +60,10 @@ void TForm7::Button1Click()
     // the zero below into a tiny difference and R2 into nonsense near 1E18.
     if (Ue == Ek)
         throw CalcError::divisionByZero();
-    const Ext R2 = Store(R1 * Re * (Ik * 0.001L) / (Ek - Ik * 0.001L * Re));  // Ohm
+    const Ext R2 = Store(R1 * Re * (Ik * 0.001L) / (Ek - Ik * 0.001L * Re)); // Ohm
     ShowNumber(Label28, Round(R2));
 
     if (!(R1 >= 0))
-        ShowWarning(QStringLiteral("R1 < 0, увеличьте напряжение на Rэ или максимальную рабочую температуру и рассчитайте заново"));
+        ShowWarning(QStringLiteral(
+            "R1 < 0, увеличьте напряжение на Rэ или максимальную рабочую температуру и рассчитайте заново"));
 }

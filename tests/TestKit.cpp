@@ -77,4 +77,4 @@ QStringList TabOrder(QWidget *form)
     return names;
 }
 
-}  // namespace velorix::test
+} // namespace velorix::test

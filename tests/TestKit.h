@@ -38,12 +38,12 @@ private:
 };
 
 // The control of a window by its object name; fails the test when missing.
-template <class T>
-T *Control(QWidget *form, const QString &name)
+template <class T> T *Control(QWidget *form, const QString &name)
 {
     T *control = form->findChild<T *>(name);
     if (!control)
-        QTest::qFail(qPrintable(QStringLiteral("no %1 in %2").arg(name, form->objectName())), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("no %1 in %2").arg(name, form->objectName())), __FILE__,
+                     __LINE__);
     return control;
 }
 
@@ -59,21 +59,21 @@ QStringList TabOrder(QWidget *form);
 // Sets the field texts in order: Edit1, Edit2, ...
 void Fill(QWidget *form, const QStringList &texts);
 
-}  // namespace velorix::test
+} // namespace velorix::test
 
 // A test main that starts the program as main.cpp does (without showing
 // Form1) and runs the test object.
-#define VELORIX_TEST_MAIN(TestClass)                                                                             \
-    int main(int argc, char *argv[])                                                                             \
-    {                                                                                                            \
-        QApplication app(argc, argv);                                                                            \
-        velorix::InitApplication();                                                                              \
-        velorix::CreateForms();                                                                                  \
-        int result;                                                                                              \
-        {                                                                                                        \
-            TestClass test;                                                                                      \
-            result = QTest::qExec(&test, argc, argv);                                                            \
-        }                                                                                                        \
-        velorix::DestroyForms();                                                                                 \
-        return result;                                                                                           \
+#define VELORIX_TEST_MAIN(TestClass)                                                                         \
+    int main(int argc, char *argv[])                                                                         \
+    {                                                                                                        \
+        QApplication app(argc, argv);                                                                        \
+        velorix::InitApplication();                                                                          \
+        velorix::CreateForms();                                                                              \
+        int result;                                                                                          \
+        {                                                                                                    \
+            TestClass test;                                                                                  \
+            result = QTest::qExec(&test, argc, argv);                                                        \
+        }                                                                                                    \
+        velorix::DestroyForms();                                                                             \
+        return result;                                                                                       \
     }

@@ -35,26 +35,80 @@ private slots:
         const auto conversion = [](const QString &t) {
             return QStringLiteral("error: '%1' is not a valid floating point value.").arg(t);
         };
-        QTest::newRow("100 nF, 1 kHz") << "." << "100" << "1" << "1591.54943091895" << "";
-        QTest::newRow("1 nF, 1000 kHz") << "." << "1" << "1000" << "159.154943091895" << "";
-        QTest::newRow("10 nF, 455 kHz") << "." << "10" << "455" << "34.9791083718451" << "";
-        QTest::newRow("0.1 nF, 1 kHz") << "." << "0.1" << "1" << "1591549.43091895" << "";
-        QTest::newRow("negative C") << "." << "-100" << "1" << "-1591.54943091895" << "";
-        QTest::newRow("comma separator") << "," << "0,1" << "1" << "1591549,43091895" << "";
-        QTest::newRow("comma, tiny result") << "," << "1e12" << "1e6" << "1,59154943091895E-13" << "";
-        QTest::newRow("C = 0") << "." << "0" << "1" << unchanged << divZero;
-        QTest::newRow("f = 0") << "." << "100" << "0" << unchanged << divZero;
-        QTest::newRow("overflow") << "." << "1e-300" << "1e-300" << unchanged << "error: Floating point overflow.";
-        QTest::newRow("empty C") << "." << "" << "1" << unchanged << conversion("");
-        QTest::newRow("empty f") << "." << "1" << "" << unchanged << conversion("");
-        QTest::newRow("blanks") << "." << "   " << "1" << unchanged << conversion("   ");
-        QTest::newRow("1,5 under '.'") << "." << "1,5" << "1" << unchanged << conversion("1,5");
-        QTest::newRow("0.5 under ','") << "," << "0.5" << "1" << unchanged << conversion("0.5");
-        QTest::newRow("hex") << "." << "0x10" << "1" << unchanged << conversion("0x10");
-        QTest::newRow("non-ASCII digits") << "." << "١٢" << "1" << unchanged << conversion("١٢");
-        QTest::newRow("control character") << "." << "1\u00012" << "1" << unchanged << conversion("1\u00012");
-        QTest::newRow("nan text") << "." << "nan" << "1" << unchanged << conversion("nan");
-        QTest::newRow("inf text") << "." << "1" << "inf" << unchanged << conversion("inf");
+        QTest::newRow("100 nF, 1 kHz") << "."
+                                       << "100"
+                                       << "1"
+                                       << "1591.54943091895"
+                                       << "";
+        QTest::newRow("1 nF, 1000 kHz") << "."
+                                        << "1"
+                                        << "1000"
+                                        << "159.154943091895"
+                                        << "";
+        QTest::newRow("10 nF, 455 kHz") << "."
+                                        << "10"
+                                        << "455"
+                                        << "34.9791083718451"
+                                        << "";
+        QTest::newRow("0.1 nF, 1 kHz") << "."
+                                       << "0.1"
+                                       << "1"
+                                       << "1591549.43091895"
+                                       << "";
+        QTest::newRow("negative C") << "."
+                                    << "-100"
+                                    << "1"
+                                    << "-1591.54943091895"
+                                    << "";
+        QTest::newRow("comma separator") << ","
+                                         << "0,1"
+                                         << "1"
+                                         << "1591549,43091895"
+                                         << "";
+        QTest::newRow("comma, tiny result") << ","
+                                            << "1e12"
+                                            << "1e6"
+                                            << "1,59154943091895E-13"
+                                            << "";
+        QTest::newRow("C = 0") << "."
+                               << "0"
+                               << "1" << unchanged << divZero;
+        QTest::newRow("f = 0") << "."
+                               << "100"
+                               << "0" << unchanged << divZero;
+        QTest::newRow("overflow") << "."
+                                  << "1e-300"
+                                  << "1e-300" << unchanged << "error: Floating point overflow.";
+        QTest::newRow("empty C") << "."
+                                 << ""
+                                 << "1" << unchanged << conversion("");
+        QTest::newRow("empty f") << "."
+                                 << "1"
+                                 << "" << unchanged << conversion("");
+        QTest::newRow("blanks") << "."
+                                << "   "
+                                << "1" << unchanged << conversion("   ");
+        QTest::newRow("1,5 under '.'") << "."
+                                       << "1,5"
+                                       << "1" << unchanged << conversion("1,5");
+        QTest::newRow("0.5 under ','") << ","
+                                       << "0.5"
+                                       << "1" << unchanged << conversion("0.5");
+        QTest::newRow("hex") << "."
+                             << "0x10"
+                             << "1" << unchanged << conversion("0x10");
+        QTest::newRow("non-ASCII digits") << "."
+                                          << "١٢"
+                                          << "1" << unchanged << conversion("١٢");
+        QTest::newRow("control character") << "."
+                                           << "1\u00012"
+                                           << "1" << unchanged << conversion("1\u00012");
+        QTest::newRow("nan text") << "."
+                                  << "nan"
+                                  << "1" << unchanged << conversion("nan");
+        QTest::newRow("inf text") << "."
+                                  << "1"
+                                  << "inf" << unchanged << conversion("inf");
         const QString huge(100000, QLatin1Char('7'));
         QTest::newRow("100,000 characters") << "." << huge << "1" << unchanged << conversion(huge);
     }
@@ -87,10 +141,7 @@ private slots:
         QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
     }
 
-    void tabOrder()
-    {
-        QCOMPARE(TabOrder(Form3), QStringList({"Edit1", "Edit2", "Button1"}));
-    }
+    void tabOrder() { QCOMPARE(TabOrder(Form3), QStringList({"Edit1", "Edit2", "Button1"})); }
 };
 
 VELORIX_TEST_MAIN(TestForm3)

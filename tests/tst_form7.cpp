@@ -11,8 +11,8 @@ namespace {
 const QStringList kResults = {"Label13", "Label16", "Label20", "Label22", "Label25", "Label28"};
 const QString kRkWarning = QStringLiteral("warning: Rк < 0, увеличьте Ек");
 const QString kUeWarning = QStringLiteral("warning: Ошибка: Ure > Ek!");
-const QString kR1Warning =
-    QStringLiteral("warning: R1 < 0, увеличьте напряжение на Rэ или максимальную рабочую температуру и рассчитайте заново");
+const QString kR1Warning = QStringLiteral(
+    "warning: R1 < 0, увеличьте напряжение на Rэ или максимальную рабочую температуру и рассчитайте заново");
 
 QStringList Results()
 {
@@ -28,7 +28,7 @@ void SetResults(const QString &text)
         Control<QLabel>(Form7, label)->setText(text);
 }
 
-}  // namespace
+} // namespace
 
 class TestForm7 : public QObject {
     Q_OBJECT
@@ -62,7 +62,7 @@ private slots:
 
     void design_data()
     {
-        QTest::addColumn<QStringList>("fields");  // Ek, Tmin, Tmax, Iko, Ik, Uke, dIk, Ue
+        QTest::addColumn<QStringList>("fields"); // Ek, Tmin, Tmax, Iko, Ik, Uke, dIk, Ue
         QTest::addColumn<QString>("material");
         QTest::addColumn<QStringList>("results");
         QTest::addColumn<QStringList>("messages");
@@ -70,35 +70,39 @@ private slots:
         QStringList fields = base;
 
         QTest::newRow("silicon") << base << "RadioButton1"
-                                 << QStringList{"26", "0.18", "1000", "2500", "21546", "4309"} << QStringList();
+                                 << QStringList{"26", "0.18", "1000", "2500", "21546", "4309"}
+                                 << QStringList();
         fields[3] = "2";
         QTest::newRow("germanium") << fields << "RadioButton2"
-                                   << QStringList{"32", "0.18", "1000", "2500", "16267", "3253"} << QStringList();
+                                   << QStringList{"32", "0.18", "1000", "2500", "16267", "3253"}
+                                   << QStringList();
         fields = base;
         fields[3] = "1";
         QTest::newRow("negative R1") << fields << "RadioButton1"
                                      << QStringList{"261", "0.18", "1000", "2500", "-3245", "-649"}
                                      << QStringList{kR1Warning};
-        QTest::newRow("Ue above Ek") << QStringList{"5", "-40", "60", "1", "2", "5", "0.3", "6"} << "RadioButton2"
+        QTest::newRow("Ue above Ek") << QStringList{"5", "-40", "60", "1", "2", "5", "0.3", "6"}
+                                     << "RadioButton2"
                                      << QStringList{"16", "0.18", "3000", "-3000", "34612", "-207673"}
                                      << QStringList{kUeWarning, kRkWarning};
-        QTest::newRow("9 V stage") << QStringList{"9", "-20", "50", "0.5", "1", "4", "0.2", "1.5"} << "RadioButton1"
-                                   << QStringList{"33", "0.126", "1500", "3500", "22954", "4591"} << QStringList();
+        QTest::newRow("9 V stage") << QStringList{"9", "-20", "50", "0.5", "1", "4", "0.2", "1.5"}
+                                   << "RadioButton1"
+                                   << QStringList{"33", "0.126", "1500", "3500", "22954", "4591"}
+                                   << QStringList();
         fields = base;
         fields[3] = "0.001";
-        QTest::newRow("unrounded Iko.max") << fields << "RadioButton1"
-                                           << QStringList{"0", "0.18", "1000", "2500", "2748620", "549724"}
-                                           << QStringList();
+        QTest::newRow("unrounded Iko.max")
+            << fields << "RadioButton1" << QStringList{"0", "0.18", "1000", "2500", "2748620", "549724"}
+            << QStringList();
         fields = base;
         fields[1] = "60";
         fields[2] = "-4";
-        QTest::newRow("Tmax below Tmin") << fields << "RadioButton1"
-                                         << QStringList{"0", "-0.1152", "1000", "2500", "679700894", "135940179"}
-                                         << QStringList();
-        QTest::newRow("comma separator") << QStringList{"9", "-20", "50", "0,5", "1", "4", "0,2", "1,5"}
-                                         << "RadioButton1"
-                                         << QStringList{"33", "0,126", "1500", "3500", "22954", "4591"}
-                                         << QStringList();
+        QTest::newRow("Tmax below Tmin")
+            << fields << "RadioButton1"
+            << QStringList{"0", "-0.1152", "1000", "2500", "679700894", "135940179"} << QStringList();
+        QTest::newRow("comma separator")
+            << QStringList{"9", "-20", "50", "0,5", "1", "4", "0,2", "1,5"} << "RadioButton1"
+            << QStringList{"33", "0,126", "1500", "3500", "22954", "4591"} << QStringList();
 
         // Failures: what was written before the failing step stays.
         const QString old = QStringLiteral("old");
@@ -107,8 +111,9 @@ private slots:
         QTest::newRow("Ik = 0") << fields << "RadioButton1" << QStringList{"26", "0.18", old, old, old, old}
                                 << QStringList{"error: Floating point division by zero."};
         fields[7] = "0";
-        QTest::newRow("Ik = 0, Ue = 0") << fields << "RadioButton1" << QStringList{"26", "0.18", old, old, old, old}
-                                        << QStringList{"error: Invalid floating point operation."};
+        QTest::newRow("Ik = 0, Ue = 0")
+            << fields << "RadioButton1" << QStringList{"26", "0.18", old, old, old, old}
+            << QStringList{"error: Invalid floating point operation."};
         fields = base;
         fields[3] = "0";
         QTest::newRow("Iko = 0") << fields << "RadioButton1"
@@ -116,8 +121,8 @@ private slots:
                                  << QStringList{"error: Floating point division by zero."};
         // Ue = Ek: the stored Re makes Ik * Re miss Ek by one rounding; R2
         // must still fail instead of showing 1.73292604134761E18.
-        QTest::newRow("Ue = Ek") << QStringList{"2", "-40", "60", "0.1", "3", "1", "0.3", "2"} << "RadioButton1"
-                                 << QStringList{"26", "0.18", "667", "-333", "99", old}
+        QTest::newRow("Ue = Ek") << QStringList{"2", "-40", "60", "0.1", "3", "1", "0.3", "2"}
+                                 << "RadioButton1" << QStringList{"26", "0.18", "667", "-333", "99", old}
                                  << QStringList{kRkWarning, "error: Floating point division by zero."};
         fields = base;
         fields[0] = "x";
@@ -163,8 +168,8 @@ private slots:
 
     void tabOrder()
     {
-        QCOMPARE(TabOrder(Form7), QStringList({"Edit1", "Edit2", "Button1", "Edit3", "RadioButton1", "RadioButton2",
-                                               "Edit4", "Edit5", "Edit6", "Edit7", "Edit8"}));
+        QCOMPARE(TabOrder(Form7), QStringList({"Edit1", "Edit2", "Button1", "Edit3", "RadioButton1",
+                                               "RadioButton2", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8"}));
     }
 };
 

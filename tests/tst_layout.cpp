@@ -17,12 +17,9 @@ std::vector<QWidget *> AllWindows()
 }
 
 // The rectangle of a widget in its window's coordinates.
-QRect InWindow(const QWidget *w)
-{
-    return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
-}
+QRect InWindow(const QWidget *w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
 
-}  // namespace
+} // namespace
 
 class TestLayout : public QObject {
     Q_OBJECT

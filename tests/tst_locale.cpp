@@ -24,7 +24,8 @@ private slots:
         Form3->showAndRaise();
         Fill(Form3, {QStringLiteral("0") + sep + QStringLiteral("1"), QStringLiteral("1")});
         Click(Form3, QStringLiteral("Button1"));
-        QCOMPARE(Text(Form3, QStringLiteral("Label6")), QStringLiteral("1591549") + sep + QStringLiteral("43091895"));
+        QCOMPARE(Text(Form3, QStringLiteral("Label6")),
+                 QStringLiteral("1591549") + sep + QStringLiteral("43091895"));
         QVERIFY(boxes.take().isEmpty());
     }
 };

@@ -42,13 +42,14 @@ void InspectNextBox(SeenBox &seen, Qt::Key closeKey)
         }
         for (const QPushButton *b : box->findChildren<QPushButton *>()) {
             seen.buttons << b->text().remove(QLatin1Char('&'));
-            seen.okIsDefault = seen.okIsDefault || (b->isDefault() && b->text().contains(QLatin1String("OK")));
+            seen.okIsDefault =
+                seen.okIsDefault || (b->isDefault() && b->text().contains(QLatin1String("OK")));
         }
         QTest::keyClick(box, closeKey);
     });
 }
 
-}  // namespace
+} // namespace
 
 class TestMessages : public QObject {
     Q_OBJECT
@@ -66,7 +67,7 @@ private slots:
         QFETCH(int, key);
         SeenBox seen;
         InspectNextBox(seen, Qt::Key(key));
-        ShowWarning(QStringLiteral("Rк < 0, увеличьте Ек"));  // returns once closed
+        ShowWarning(QStringLiteral("Rк < 0, увеличьте Ек")); // returns once closed
         QCOMPARE(seen.title, QStringLiteral("Velorix"));
         QCOMPARE(seen.text, QStringLiteral("Rк < 0, увеличьте Ек"));
         QVERIFY(!seen.hasIcon);
@@ -107,8 +108,9 @@ private slots:
     void watchdogCatchesStrayBoxes()
     {
         test::BoxRecorder boxes;
-        QMessageBox stray(QMessageBox::Information, QStringLiteral("stray"), QStringLiteral("not through the presenter"));
-        stray.exec();  // the watchdog closes it
+        QMessageBox stray(QMessageBox::Information, QStringLiteral("stray"),
+                          QStringLiteral("not through the presenter"));
+        stray.exec(); // the watchdog closes it
         QCOMPARE(boxes.unexpected(), QStringList{QStringLiteral("stray")});
     }
 };

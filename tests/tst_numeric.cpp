@@ -15,8 +15,7 @@ Q_DECLARE_METATYPE(velorix::CalcError::Kind)
 namespace {
 
 // The error a computation raises, or a description of what it did instead.
-template <class F>
-QString ErrorOf(F f)
+template <class F> QString ErrorOf(F f)
 {
     try {
         f();
@@ -31,7 +30,7 @@ const QString kDivZero = QStringLiteral("Floating point division by zero");
 const QString kInvalid = QStringLiteral("Invalid floating point operation");
 const QString kOverflow = QStringLiteral("Floating point overflow");
 
-}  // namespace
+} // namespace
 
 class TestNumeric : public QObject {
     Q_OBJECT
@@ -139,21 +138,25 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("error");
-        const auto conversion = [](const QString &t) { QTest::newRow(qPrintable(t)) << t << kConversion.arg(t); };
-        for (const char *t : {"", " ", "-", "- 5", "e5", "1 e5", "1,5", "1.2.3", "0x10", "1e5000", "1e4999",
-                              "+-1", "1e5 5", "1 2", "\t1", "1\t", "nan", "inf", "1d5", "1e1.5"})
+        const auto conversion = [](const QString &t) {
+            QTest::newRow(qPrintable(t)) << t << kConversion.arg(t);
+        };
+        for (const char *t :
+             {"",       " ",   "-",     "- 5", "e5",  "1 e5", "1,5", "1.2.3", "0x10", "1e5000",
+              "1e4999", "+-1", "1e5 5", "1 2", "\t1", "1\t",  "nan", "inf",   "1d5",  "1e1.5"})
             conversion(QString::fromLatin1(t));
         conversion(QString(100000, QLatin1Char('9')));
         conversion(QStringLiteral("1\u00002"));
-        conversion(QStringLiteral("\u0661"));        // Arabic-Indic digit one
-        conversion(QStringLiteral("\uFF11\uFF12"));  // full-width digits
-        conversion(QStringLiteral("1\u00A0"));       // no-break space is not a blank
+        conversion(QStringLiteral("\u0661"));       // Arabic-Indic digit one
+        conversion(QStringLiteral("\uFF11\uFF12")); // full-width digits
+        conversion(QStringLiteral("1\u00A0"));      // no-break space is not a blank
         conversion(QStringLiteral("１"));
         QTest::newRow("1e500") << QStringLiteral("1e500") << kOverflow;
         QTest::newRow("-1e500") << QStringLiteral("-1e500") << kOverflow;
         QTest::newRow("1.8e308") << QStringLiteral("1.8e308") << kOverflow;
         QTest::newRow("1e4932") << QStringLiteral("1e4932") << kOverflow;
-        QTest::newRow("1.2e4932") << QStringLiteral("1.2e4932") << kConversion.arg(QStringLiteral("1.2e4932"));
+        QTest::newRow("1.2e4932") << QStringLiteral("1.2e4932")
+                                  << kConversion.arg(QStringLiteral("1.2e4932"));
     }
 
     void parseNumberErrors()
@@ -166,7 +169,8 @@ private slots:
     void parseNumberLongFraction()
     {
         // 100,000 digits after the separator still read correctly.
-        QCOMPARE(ParseNumber(QStringLiteral("0.") + QString(99998, QLatin1Char('0')) + QStringLiteral("1")).value(),
+        QCOMPARE(ParseNumber(QStringLiteral("0.") + QString(99998, QLatin1Char('0')) + QStringLiteral("1"))
+                     .value(),
                  0.0L);
         QCOMPARE(ParseNumber(QStringLiteral("0.") + QString(100000, QLatin1Char('3'))).value(),
                  static_cast<long double>(1.0 / 3.0));
@@ -207,20 +211,34 @@ private slots:
         const Ext one = 1, zero = 0;
         const auto op = [&] {
             switch (operation) {
-            case 0: return one / zero;
-            case 1: return -one / zero;
-            case 2: return zero / zero;
-            case 3: return Sqrt(-one);
-            case 4: return Ext(LDBL_MAX) * 2;
-            case 5: return Store(Ext(1e308) * 10);
-            case 6: return Exp(12000);
-            case 7: return Ln(zero);
-            case 8: return Ln(-one);
-            case 9: return Round(1e19);
-            case 10: return Round(-1e19);
-            case 11: return ArcCosDeg(1.0000001);
-            case 12: return ArcCosDeg(-1.0000001);
-            default: return Round(9223372036854775808.0L);
+            case 0:
+                return one / zero;
+            case 1:
+                return -one / zero;
+            case 2:
+                return zero / zero;
+            case 3:
+                return Sqrt(-one);
+            case 4:
+                return Ext(LDBL_MAX) * 2;
+            case 5:
+                return Store(Ext(1e308) * 10);
+            case 6:
+                return Exp(12000);
+            case 7:
+                return Ln(zero);
+            case 8:
+                return Ln(-one);
+            case 9:
+                return Round(1e19);
+            case 10:
+                return Round(-1e19);
+            case 11:
+                return ArcCosDeg(1.0000001);
+            case 12:
+                return ArcCosDeg(-1.0000001);
+            default:
+                return Round(9223372036854775808.0L);
             }
         };
         QCOMPARE(ErrorOf(op), error);
@@ -290,7 +308,8 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("finished");
-        QTest::newRow("letter") << QStringLiteral("Floating point overflow") << QStringLiteral("Floating point overflow.");
+        QTest::newRow("letter") << QStringLiteral("Floating point overflow")
+                                << QStringLiteral("Floating point overflow.");
         QTest::newRow("digit") << QStringLiteral("x 5") << QStringLiteral("x 5.");
         QTest::newRow("slash") << QStringLiteral("a/") << QStringLiteral("a/.");
         QTest::newRow("period") << QStringLiteral("done.") << QStringLiteral("done.");

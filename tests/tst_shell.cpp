@@ -18,7 +18,7 @@ public slots:
     void open(const QUrl &url) { urls << url; }
 };
 
-}  // namespace
+} // namespace
 
 class TestShell : public QObject {
     Q_OBJECT
@@ -76,21 +76,51 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("N2") << "N2" << "Form3" << "Реактивное сопротивление конденсатора";
-        QTest::newRow("N3") << "N3" << "Form4" << "Реактивное сопротивление катушки";
-        QTest::newRow("R1") << "R1" << "Form5" << "Последовательное соединение R и С";
-        QTest::newRow("R2") << "R2" << "Form6" << "Параллельное соединение R и С";
-        QTest::newRow("N7") << "N7" << "Form9" << "Расчёт развязывающих ёмкостей транзисторного каскада";
-        QTest::newRow("N9") << "N9" << "Form10" << "Трансформация сопротивлений";
-        QTest::newRow("N10") << "N10" << "Form11" << "Расчёт ФСС";
-        QTest::newRow("N11") << "N11" << "Form12" << "Способ повышения избирательности по соседнему каналу";
-        QTest::newRow("N12") << "N12" << "Form13" << "Параметры колебательного контура";
-        QTest::newRow("N13") << "N13" << "Form14" << "Ёмкостный делитель";
-        QTest::newRow("N4") << "N4" << "Form2" << "Схема замещения";
-        QTest::newRow("N6") << "N6" << "Form7" << "Схема термостабилизации с ОС по току";
-        QTest::newRow("N8") << "N8" << "Form8" << "Схема термостабилизации с ОС по току (двухбатарейное питание)";
-        QTest::newRow("N14") << "N14" << "Form15" << "Анализ каскада";
-        QTest::newRow("N15") << "N15" << "Form16" << "Анализ";
+        QTest::newRow("N2") << "N2"
+                            << "Form3"
+                            << "Реактивное сопротивление конденсатора";
+        QTest::newRow("N3") << "N3"
+                            << "Form4"
+                            << "Реактивное сопротивление катушки";
+        QTest::newRow("R1") << "R1"
+                            << "Form5"
+                            << "Последовательное соединение R и С";
+        QTest::newRow("R2") << "R2"
+                            << "Form6"
+                            << "Параллельное соединение R и С";
+        QTest::newRow("N7") << "N7"
+                            << "Form9"
+                            << "Расчёт развязывающих ёмкостей транзисторного каскада";
+        QTest::newRow("N9") << "N9"
+                            << "Form10"
+                            << "Трансформация сопротивлений";
+        QTest::newRow("N10") << "N10"
+                             << "Form11"
+                             << "Расчёт ФСС";
+        QTest::newRow("N11") << "N11"
+                             << "Form12"
+                             << "Способ повышения избирательности по соседнему каналу";
+        QTest::newRow("N12") << "N12"
+                             << "Form13"
+                             << "Параметры колебательного контура";
+        QTest::newRow("N13") << "N13"
+                             << "Form14"
+                             << "Ёмкостный делитель";
+        QTest::newRow("N4") << "N4"
+                            << "Form2"
+                            << "Схема замещения";
+        QTest::newRow("N6") << "N6"
+                            << "Form7"
+                            << "Схема термостабилизации с ОС по току";
+        QTest::newRow("N8") << "N8"
+                            << "Form8"
+                            << "Схема термостабилизации с ОС по току (двухбатарейное питание)";
+        QTest::newRow("N14") << "N14"
+                             << "Form15"
+                             << "Анализ каскада";
+        QTest::newRow("N15") << "N15"
+                             << "Form16"
+                             << "Анализ";
     }
 
     void menuCommandShowsItsWindow()
@@ -164,6 +194,17 @@ private slots:
             QVERIFY(flags & Qt::WindowMinimizeButtonHint);
             QVERIFY(flags & Qt::WindowSystemMenuHint);
         }
+    }
+
+    void minimisingMainWindowMinimisesCalculators()
+    {
+        Form1->N2Click();
+        Form1->setWindowState(Qt::WindowMinimized);
+        QVERIFY(Form3->isMinimized());
+        QVERIFY(!Form7->isMinimized()); // hidden windows stay as they are
+        Form1->setWindowState(Qt::WindowNoState);
+        QVERIFY(!Form3->isMinimized());
+        Form3->close();
     }
 
     void linkOpensSupportPage()

@@ -44,7 +44,7 @@ QImage DrawIcon(int size)
     return image;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char *argv[])
 {
