@@ -140,8 +140,6 @@ private slots:
         QVERIFY(label->font().bold());
         QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
     }
-
-    void tabOrder() { QCOMPARE(TabOrder(Form3), QStringList({"Edit1", "Edit2", "Button1"})); }
 };
 
 VELORIX_TEST_MAIN(TestForm3)
