@@ -17,6 +17,9 @@ namespace {
 constexpr int kFrameWidth = 8;
 constexpr int kFrameHeight = 34;
 
+// QLineEdit's own limit, which stands for "no maximum length" in a definition.
+constexpr int kQtDefaultMaxLength = 32767;
+
 void ApplyPixelSize(QWidget *widget)
 {
     const QVariant px = widget->property("pixelSize");
@@ -65,7 +68,7 @@ void FinishDesign(QWidget *window)
     }
     // A field without a stated maximum length takes text of any length.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
-        if (field->maxLength() == QLineEdit().maxLength())
+        if (field->maxLength() == kQtDefaultMaxLength)
             field->setMaxLength(std::numeric_limits<int>::max());
     }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QPointer>
 
 TForm1 *Form1 = nullptr;
 TForm2 *Form2 = nullptr;
@@ -99,11 +100,23 @@ void UpdateDecimalSeparator() { SetDecimalSeparator(SeparatorOf(QLocale::system(
 
 void SetCalculatorsMinimized(bool minimized)
 {
-    for (TCalcForm *form : Calculators()) {
-        if (form && form->isVisible()) {
-            form->setWindowState(minimized ? form->windowState() | Qt::WindowMinimized
-                                           : form->windowState() & ~Qt::WindowMinimized);
+    // Restoring brings back only the windows that minimising took down, not
+    // those the user had minimised before.
+    static std::vector<QPointer<TCalcForm>> minimizedWithMain;
+    if (minimized) {
+        minimizedWithMain.clear();
+        for (TCalcForm *form : Calculators()) {
+            if (form && form->isVisible() && !form->isMinimized()) {
+                form->setWindowState(form->windowState() | Qt::WindowMinimized);
+                minimizedWithMain.emplace_back(form);
+            }
         }
+    } else {
+        for (TCalcForm *form : minimizedWithMain) {
+            if (form)
+                form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
+        }
+        minimizedWithMain.clear();
     }
 }
 

@@ -94,6 +94,8 @@ void RunHandler(const std::function<void()> &handler)
     } catch (const CalcError &e) {
         ShowError(e.message());
     } catch (const std::exception &e) {
+        // Not one of the four calculation errors (say, memory ran out): the
+        // program still goes on, and the box says what happened.
         ShowError(QString::fromUtf8(e.what()));
     }
 }

@@ -224,6 +224,8 @@ Ext ParseNumber(const QString &text)
             throw CalcError::overflow();
         value = 0; // underflow: below half the smallest subnormal
     }
+    if (value == 0)
+        return Ext(0.0); // underflow to zero keeps no sign either
     return Ext(negative ? -value : value);
 }
 

@@ -30,87 +30,44 @@ private slots:
         QTest::addColumn<QString>("frequency");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("box");
-        const QString unchanged = QStringLiteral("previous");
-        const QString divZero = QStringLiteral("error: Floating point division by zero.");
-        const auto conversion = [](const QString &t) {
-            return QStringLiteral("error: '%1' is not a valid floating point value.").arg(t);
+        // A row with no result keeps the label's previous text; "C" and "f"
+        // stand for the conversion error about that field's text.
+        const char *rows[][6] = {
+            {"100 nF, 1 kHz", ".", "100", "1", "1591.54943091895", ""},
+            {"1 nF, 1000 kHz", ".", "1", "1000", "159.154943091895", ""},
+            {"10 nF, 455 kHz", ".", "10", "455", "34.9791083718451", ""},
+            {"0.1 nF, 1 kHz", ".", "0.1", "1", "1591549.43091895", ""},
+            {"negative C", ".", "-100", "1", "-1591.54943091895", ""},
+            {"comma separator", ",", "0,1", "1", "1591549,43091895", ""},
+            {"comma, tiny result", ",", "1e12", "1e6", "1,59154943091895E-13", ""},
+            {"C = 0", ".", "0", "1", "", "Floating point division by zero."},
+            {"f = 0", ".", "100", "0", "", "Floating point division by zero."},
+            {"overflow", ".", "1e-300", "1e-300", "", "Floating point overflow."},
+            {"empty C", ".", "", "1", "", "C"},
+            {"empty f", ".", "1", "", "", "f"},
+            {"blanks", ".", "   ", "1", "", "C"},
+            {"1,5 under '.'", ".", "1,5", "1", "", "C"},
+            {"0.5 under ','", ",", "0.5", "1", "", "C"},
+            {"hex", ".", "0x10", "1", "", "C"},
+            {"non-ASCII digits", ".", "١٢", "1", "", "C"},
+            {"control character", ".", "1\u00012", "1", "", "C"},
+            {"nan text", ".", "nan", "1", "", "C"},
+            {"inf text", ".", "1", "inf", "", "f"},
         };
-        QTest::newRow("100 nF, 1 kHz") << "."
-                                       << "100"
-                                       << "1"
-                                       << "1591.54943091895"
-                                       << "";
-        QTest::newRow("1 nF, 1000 kHz") << "."
-                                        << "1"
-                                        << "1000"
-                                        << "159.154943091895"
-                                        << "";
-        QTest::newRow("10 nF, 455 kHz") << "."
-                                        << "10"
-                                        << "455"
-                                        << "34.9791083718451"
-                                        << "";
-        QTest::newRow("0.1 nF, 1 kHz") << "."
-                                       << "0.1"
-                                       << "1"
-                                       << "1591549.43091895"
-                                       << "";
-        QTest::newRow("negative C") << "."
-                                    << "-100"
-                                    << "1"
-                                    << "-1591.54943091895"
-                                    << "";
-        QTest::newRow("comma separator") << ","
-                                         << "0,1"
-                                         << "1"
-                                         << "1591549,43091895"
-                                         << "";
-        QTest::newRow("comma, tiny result") << ","
-                                            << "1e12"
-                                            << "1e6"
-                                            << "1,59154943091895E-13"
-                                            << "";
-        QTest::newRow("C = 0") << "."
-                               << "0"
-                               << "1" << unchanged << divZero;
-        QTest::newRow("f = 0") << "."
-                               << "100"
-                               << "0" << unchanged << divZero;
-        QTest::newRow("overflow") << "."
-                                  << "1e-300"
-                                  << "1e-300" << unchanged << "error: Floating point overflow.";
-        QTest::newRow("empty C") << "."
-                                 << ""
-                                 << "1" << unchanged << conversion("");
-        QTest::newRow("empty f") << "."
-                                 << "1"
-                                 << "" << unchanged << conversion("");
-        QTest::newRow("blanks") << "."
-                                << "   "
-                                << "1" << unchanged << conversion("   ");
-        QTest::newRow("1,5 under '.'") << "."
-                                       << "1,5"
-                                       << "1" << unchanged << conversion("1,5");
-        QTest::newRow("0.5 under ','") << ","
-                                       << "0.5"
-                                       << "1" << unchanged << conversion("0.5");
-        QTest::newRow("hex") << "."
-                             << "0x10"
-                             << "1" << unchanged << conversion("0x10");
-        QTest::newRow("non-ASCII digits") << "."
-                                          << "١٢"
-                                          << "1" << unchanged << conversion("١٢");
-        QTest::newRow("control character") << "."
-                                           << "1\u00012"
-                                           << "1" << unchanged << conversion("1\u00012");
-        QTest::newRow("nan text") << "."
-                                  << "nan"
-                                  << "1" << unchanged << conversion("nan");
-        QTest::newRow("inf text") << "."
-                                  << "1"
-                                  << "inf" << unchanged << conversion("inf");
+        for (const auto &r : rows) {
+            const QString c = QString::fromUtf8(r[2]), f = QString::fromUtf8(r[3]);
+            QString box = QString::fromUtf8(r[5]);
+            if (box.size() == 1)
+                box = QStringLiteral("'%1' is not a valid floating point value.")
+                          .arg(box == QLatin1String("C") ? c : f);
+            QTest::newRow(r[0]) << QString::fromUtf8(r[1]) << c << f
+                                << (r[4][0] ? QString::fromUtf8(r[4]) : QStringLiteral("previous"))
+                                << (box.isEmpty() ? box : QStringLiteral("error: ") + box);
+        }
         const QString huge(100000, QLatin1Char('7'));
-        QTest::newRow("100,000 characters") << "." << huge << "1" << unchanged << conversion(huge);
+        QTest::newRow("100,000 characters")
+            << "." << huge << "1"
+            << "previous" << QStringLiteral("error: '%1' is not a valid floating point value.").arg(huge);
     }
 
     void reactance()

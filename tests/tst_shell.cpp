@@ -147,12 +147,17 @@ private slots:
     void minimisingMainWindowMinimisesCalculators()
     {
         Form1->N2Click();
+        Form1->N3Click();
+        Form4->setWindowState(Qt::WindowMinimized); // by the user, before
         Form1->setWindowState(Qt::WindowMinimized);
         QVERIFY(Form3->isMinimized());
         QVERIFY(!Form7->isMinimized()); // hidden windows stay as they are
         Form1->setWindowState(Qt::WindowNoState);
         QVERIFY(!Form3->isMinimized());
+        QVERIFY(Form4->isMinimized());
         Form3->close();
+        Form4->close();
+        Form4->setWindowState(Qt::WindowNoState);
     }
 
     void linkOpensSupportPage()
@@ -175,7 +180,8 @@ private slots:
     void followsRegionalSettings()
     {
         SetDecimalSeparator(QLatin1Char(';'));
-        QCoreApplication::sendEvent(qApp, new QEvent(QEvent::LocaleChange));
+        QEvent change(QEvent::LocaleChange);
+        QCoreApplication::sendEvent(qApp, &change);
         QCOMPARE(DecimalSeparator(), SeparatorOf(QLocale::system()));
         QCOMPARE(SeparatorOf(QLocale(QLocale::Russian, QLocale::Russia)), QLatin1Char(','));
         QCOMPARE(SeparatorOf(QLocale::c()), QLatin1Char('.'));
