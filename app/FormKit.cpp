@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QScreen>
 
 #include <limits>
