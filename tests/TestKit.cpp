@@ -46,6 +46,14 @@ QStringList BoxRecorder::take()
     return boxes;
 }
 
+std::unique_ptr<BoxRecorder> StartWindowTest(TCalcForm *form)
+{
+    auto recorder = std::make_unique<BoxRecorder>();
+    SetDecimalSeparator(QLatin1Char('.'));
+    form->showAndRaise();
+    return recorder;
+}
+
 void Type(QWidget *form, const QString &field, const QString &text)
 {
     QLineEdit *edit = Control<QLineEdit>(form, field);

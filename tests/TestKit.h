@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <memory>
+
 namespace velorix::test {
 
 // One recorded box: "warning: text" or "error: text".
@@ -38,6 +40,10 @@ private:
     QStringList unexpected_;
     QTimer watchdog_;
 };
+
+// Starts one window test function: boxes recorded from here on, "." as the
+// decimal separator, and the window shown.
+std::unique_ptr<BoxRecorder> StartWindowTest(TCalcForm *form);
 
 // The control of a window by its object name; fails the test when missing.
 template <class T> T *Control(QWidget *form, const QString &name)

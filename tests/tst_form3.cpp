@@ -11,9 +11,7 @@ class TestForm3 : public QObject {
 private slots:
     void init()
     {
-        boxes = std::make_unique<BoxRecorder>();
-        SetDecimalSeparator(QLatin1Char('.'));
-        Form3->showAndRaise();
+        boxes = StartWindowTest(Form3);
         Control<QLabel>(Form3, QStringLiteral("Label6"))->setText(QStringLiteral("previous"));
     }
 

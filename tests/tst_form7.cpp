@@ -35,12 +35,7 @@ class TestForm7 : public QObject {
     std::unique_ptr<BoxRecorder> boxes;
 
 private slots:
-    void init()
-    {
-        boxes = std::make_unique<BoxRecorder>();
-        SetDecimalSeparator(QLatin1Char('.'));
-        Form7->showAndRaise();
-    }
+    void init() { boxes = StartWindowTest(Form7); }
 
     void cleanup() { boxes.reset(); }
 

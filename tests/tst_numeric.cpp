@@ -8,9 +8,6 @@
 #include <limits>
 
 using namespace velorix;
-using Kind = CalcError::Kind;
-
-Q_DECLARE_METATYPE(velorix::CalcError::Kind)
 
 namespace {
 
