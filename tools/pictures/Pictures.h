@@ -1,0 +1,25 @@
+// The pictures of the windows: each is a file name under assets/, its size
+// in pixels and the function that draws it on a sheet of that size.
+#pragma once
+
+#include "Sheet.h"
+
+#include <QSize>
+
+#include <vector>
+
+namespace pictures {
+
+struct Picture {
+    const char *file;
+    QSize size;
+    void (*draw)(Sheet &);
+};
+
+// The schematics, in the order of the windows that show them.
+std::vector<Picture> Schematics();
+
+// The two design graphs of the lumped-selectivity filter window.
+void DesignGraphs(Sheet &sheet);
+
+} // namespace pictures
