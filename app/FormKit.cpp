@@ -1,8 +1,11 @@
 #include "FormKit.h"
 
+#include "JpegImage.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QScreen>
 
 #include <limits>
@@ -48,6 +51,17 @@ void ShowNumber(QLabel *label, Ext x)
 {
     label->setText(FormatNumber(x));
     label->adjustSize();
+}
+
+void ShowPicture(QLabel *box, const QString &resource)
+{
+    const QImage picture = LoadJpeg(resource);
+    if (picture.isNull()) {
+        qWarning("Velorix: picture %s cannot be decoded", qPrintable(resource));
+        return;
+    }
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setPixmap(QPixmap::fromImage(picture));
 }
 
 void FinishDesign(QWidget *window)

@@ -21,6 +21,10 @@ Ext ReadNumber(const QLineEdit *field);
 // sizes itself to its text.
 void ShowNumber(QLabel *label, Ext x);
 
+// Puts a JPEG resource, decoded now, into a picture box ("ImageN"), drawn at
+// its natural size from the box's top-left corner.
+void ShowPicture(QLabel *box, const QString &resource);
+
 // Applies what a window definition states beyond what uic does:
 //  - the definition's geometry is the window's outer size, frame included,
 //    as on the desktop the program was designed for;

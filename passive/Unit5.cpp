@@ -4,4 +4,5 @@ TForm5::TForm5(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     velorix::FinishDesign(this);
+    velorix::ShowPicture(Image1, QStringLiteral(":/assets/series-rc.jpg"));
 }

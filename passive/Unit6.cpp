@@ -4,4 +4,5 @@ TForm6::TForm6(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     velorix::FinishDesign(this);
+    velorix::ShowPicture(Image1, QStringLiteral(":/assets/parallel-rc.jpg"));
 }

@@ -4,4 +4,5 @@ TForm12::TForm12(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     velorix::FinishDesign(this);
+    velorix::ShowPicture(Image1, QStringLiteral(":/assets/piezo-filter-stage.jpg"));
 }

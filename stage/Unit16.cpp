@@ -4,4 +4,5 @@ TForm16::TForm16(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     velorix::FinishDesign(this);
+    velorix::ShowPicture(Image1, QStringLiteral(":/assets/compound-followers.jpg"));
 }

@@ -4,4 +4,5 @@ TForm2::TForm2(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     velorix::FinishDesign(this);
+    velorix::ShowPicture(Image1, QStringLiteral(":/assets/equivalent-circuit.jpg"));
 }

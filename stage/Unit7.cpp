@@ -6,6 +6,7 @@ TForm7::TForm7(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     FinishDesign(this);
+    ShowPicture(Image1, QStringLiteral(":/assets/bias-one-supply.jpg"));
     ConnectClick(Button1, this, &TForm7::Button1Click);
 }
 

@@ -1,0 +1,87 @@
+#include "JpegImage.h"
+
+#include <QFile>
+
+#include <csetjmp>
+#include <cstdio> // jpeglib.h needs FILE
+
+#include <jpeglib.h>
+
+namespace velorix {
+
+namespace {
+
+// Larger pictures than this are refused before any memory is taken for them.
+constexpr unsigned long kMaxPixels = 64ul << 20;
+
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void OnError(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->jump, 1);
+}
+
+void OnMessage(j_common_ptr, int) {} // warnings of a damaged stream: decode what is there
+
+// Decodes into *out, which lives in the caller: between setjmp and a
+// longjmp from inside libjpeg this frame holds no object with a destructor.
+bool Decode(const unsigned char *bytes, unsigned long size, QImage *out)
+{
+    jpeg_decompress_struct info;
+    ErrorManager errors;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = OnError;
+    errors.base.emit_message = OnMessage;
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, bytes, size);
+    jpeg_read_header(&info, TRUE);
+    const bool grey = info.num_components == 1;
+    info.out_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_start_decompress(&info);
+    if (info.output_width == 0 || info.output_height == 0 ||
+        static_cast<unsigned long>(info.output_width) * info.output_height > kMaxPixels) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    *out = QImage(int(info.output_width), int(info.output_height),
+                  grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+    if (out->isNull()) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = out->scanLine(int(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+} // namespace
+
+QImage DecodeJpeg(QByteArrayView data)
+{
+    QImage image;
+    if (data.isEmpty() || !Decode(reinterpret_cast<const unsigned char *>(data.data()),
+                                  static_cast<unsigned long>(data.size()), &image))
+        return QImage();
+    return image;
+}
+
+QImage LoadJpeg(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    return DecodeJpeg(file.readAll());
+}
+
+} // namespace velorix

@@ -1,0 +1,178 @@
+// The schematic pictures: every asset decodes with libjpeg to its size, and
+// every window shows its pictures unscaled from the top-left of their boxes.
+#include "JpegImage.h"
+#include "TestKit.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+
+using namespace velorix;
+using namespace velorix::test;
+
+namespace {
+
+struct Asset {
+    const char *form, *box, *file;
+    int width, height;
+};
+
+// Which window shows which picture, at the picture's pixel size.
+const Asset kAssets[] = {
+    {"Form2", "Image1", "equivalent-circuit.jpg", 212, 280},
+    {"Form5", "Image1", "series-rc.jpg", 169, 119},
+    {"Form6", "Image1", "parallel-rc.jpg", 279, 147},
+    {"Form7", "Image1", "bias-one-supply.jpg", 141, 263},
+    {"Form8", "Image1", "bias-two-supplies.jpg", 236, 268},
+    {"Form9", "Image1", "untuned-stage.jpg", 245, 292},
+    {"Form9", "Image2", "tuned-stage.jpg", 279, 340},
+    {"Form10", "Image1", "transformer.jpg", 238, 151},
+    {"Form11", "Image1", "lumped-filter.jpg", 538, 208},
+    {"Form11", "Image2", "filter-design-graphs.jpg", 576, 588},
+    {"Form12", "Image1", "piezo-filter-stage.jpg", 474, 208},
+    {"Form14", "Image1", "capacitive-divider.jpg", 216, 216},
+    {"Form15", "Image1", "stage-analysis.jpg", 212, 274},
+    {"Form16", "Image1", "compound-followers.jpg", 396, 365},
+};
+
+QString Resource(const Asset &a) { return QStringLiteral(":/assets/") + QLatin1String(a.file); }
+
+QWidget *FormNamed(const QString &name)
+{
+    for (TCalcForm *form : Calculators())
+        if (form->objectName() == name)
+            return form;
+    return nullptr;
+}
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyAssetIsListed()
+    {
+        QStringList listed;
+        for (const Asset &a : kAssets)
+            listed << QLatin1String(a.file);
+        listed.sort();
+        QCOMPARE(
+            QDir(QStringLiteral(":/assets")).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name),
+            listed);
+    }
+
+    void assetDecodes_data()
+    {
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<QSize>("size");
+        for (const Asset &a : kAssets)
+            QTest::newRow(a.file) << Resource(a) << QSize(a.width, a.height);
+    }
+
+    // Exact size, black drawing on a white sheet.
+    void assetDecodes()
+    {
+        QFETCH(QString, resource);
+        QFETCH(QSize, size);
+        const QImage image = LoadJpeg(resource);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), size);
+        QCOMPARE(image.format(), QImage::Format_Grayscale8);
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            const uchar *row = image.constScanLine(y);
+            dark += int(std::count_if(row, row + image.width(), [](uchar v) { return v < 64; }));
+        }
+        QVERIFY2(dark > 500, "the picture is nearly blank");
+        QVERIFY2(dark < image.width() * image.height() / 4, "the picture is mostly dark");
+        for (QPoint corner : {QPoint(0, 0), QPoint(size.width() - 1, size.height() - 1)})
+            QVERIFY(qGray(image.pixel(corner)) > 240);
+    }
+
+    void windowShowsPicture_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("resource");
+        for (const Asset &a : kAssets)
+            QTest::newRow(qPrintable(QStringLiteral("%1.%2").arg(a.form, a.box)))
+                << QString::fromLatin1(a.form) << QString::fromLatin1(a.box) << Resource(a);
+    }
+
+    // The box draws the decoded picture pixel for pixel from its top-left
+    // corner, and the box holds the whole picture.
+    void windowShowsPicture()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, box);
+        QFETCH(QString, resource);
+        QWidget *window = FormNamed(form);
+        QVERIFY(window);
+        auto *label = Control<QLabel>(window, box);
+        QVERIFY(label);
+        const QImage expected = LoadJpeg(resource).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(label->pixmap().size(), expected.size());
+        QVERIFY(QRect(QPoint(0, 0), label->size()).contains(QRect(QPoint(0, 0), expected.size())));
+        QVERIFY(QRect(QPoint(0, 0), window->size()).contains(label->geometry()));
+        const QImage shown = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.copy(QRect(QPoint(0, 0), expected.size())), expected);
+    }
+
+    void decoderRefusesWhatIsNotJpeg_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        const QByteArray jpeg = ReadAll(QStringLiteral(":/assets/series-rc.jpg"));
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("not a picture at all");
+        QTest::newRow("PNG") << ReadAll(QStringLiteral(":/assets/icon-16.png"));
+        QTest::newRow("JPEG start marker only") << jpeg.left(2);
+        QTest::newRow("cut inside the header") << jpeg.left(40);
+        QByteArray garbled = jpeg;
+        for (qsizetype i = 2; i < 200 && i < garbled.size(); ++i)
+            garbled[i] = char(0xFF);
+        QTest::newRow("header overwritten") << garbled;
+    }
+
+    void decoderRefusesWhatIsNotJpeg()
+    {
+        QFETCH(QByteArray, data);
+        QVERIFY(DecodeJpeg(data).isNull());
+    }
+
+    // A stream cut in its data still gives the picture's size, its top intact.
+    void decoderKeepsWhatACutStreamHolds()
+    {
+        const QByteArray jpeg = ReadAll(QStringLiteral(":/assets/lumped-filter.jpg"));
+        const QImage whole = DecodeJpeg(jpeg);
+        const QImage cut = DecodeJpeg(jpeg.left(jpeg.size() / 2));
+        QCOMPARE(cut.size(), whole.size());
+        QCOMPARE(cut.copy(0, 0, whole.width(), 16), whole.copy(0, 0, whole.width(), 16));
+    }
+
+    // Colour JPEGs decode to RGB.
+    void decoderReadsColour()
+    {
+        QImage colour(40, 24, QImage::Format_RGB32);
+        colour.fill(QColor(200, 30, 40));
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(colour.save(&buffer, "JPG", 95));
+        const QImage image = DecodeJpeg(data);
+        QCOMPARE(image.size(), colour.size());
+        QCOMPARE(image.format(), QImage::Format_RGB888);
+        const QColor c = image.pixelColor(20, 12);
+        QVERIFY2(qAbs(c.red() - 200) < 8 && qAbs(c.green() - 30) < 8 && qAbs(c.blue() - 40) < 8,
+                 qPrintable(c.name()));
+    }
+};
+
+VELORIX_TEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
