@@ -353,10 +353,10 @@ void CompoundFollowers(Sheet &s)
         s.wire({P(x - 14, rail), P(x - 14, common)});
         s.source(P(x, common), P(x, base + 40), Tag("E_г", Side::Right));
         s.wire({P(x, base + 40), P(x, base)});
-        s.resistor(P(x, base), t1Base, "R_г");
+        s.resistor(P(x, base), t1Base, Tag("R_г", Side::Below));
         const double mid = (x + t1Base.x()) / 2;
-        Current(s, P(mid - 9, base + 10), P(mid + 9, base + 10), "I_г", P(mid, base + 15),
-                Qt::AlignHCenter | Qt::AlignTop);
+        Current(s, P(mid - 9, base - 12), P(mid + 9, base - 12), "I_г", P(mid, base - 16),
+                Qt::AlignHCenter | Qt::AlignBottom);
     };
 
     // а) emitter-base coupling.
@@ -372,7 +372,7 @@ void CompoundFollowers(Sheet &s)
         s.resistor(t2.emitter, P(t2.emitter.x(), common), "R_н");
         s.wire({P(12, common), P(t2.emitter.x(), common)});
         Current(s, P(94, 44), P(94, 60), "β_1I_г", P(98, 52), Qt::AlignLeft | Qt::AlignVCenter);
-        Current(s, P(82, 136), P(82, 152), "(1+β_1)I_г", P(78, 144), Qt::AlignRight | Qt::AlignVCenter);
+        Current(s, P(82, 140), P(82, 156), "(1+β_1)I_г", P(78, 148), Qt::AlignRight | Qt::AlignVCenter);
         Current(s, P(148, 44), P(148, 60), "(1+β_1)β_2I_г", P(152, 52), Qt::AlignLeft | Qt::AlignVCenter);
         Current(s, P(136, 188), P(136, 202), "I_н", P(132, 195), Qt::AlignRight | Qt::AlignVCenter);
         s.text(P(100, 272), "а)", Qt::AlignHCenter | Qt::AlignVCenter);
@@ -392,7 +392,7 @@ void CompoundFollowers(Sheet &s)
         s.wire({P(218, common), P(sum.x(), common)});
         Current(s, P(292, 96), P(292, 112), "β_1I_г", P(288, 104), Qt::AlignRight | Qt::AlignVCenter);
         Current(s, P(352, 104), P(352, 120), "β_{1}β_{2}I_г", P(348, 112), Qt::AlignRight | Qt::AlignVCenter);
-        Current(s, P(292, 172), P(292, 188), "(1+β_1)I_г", P(288, 180), Qt::AlignRight | Qt::AlignVCenter);
+        Current(s, P(292, 178), P(292, 194), "(1+β_1)I_г", P(288, 186), Qt::AlignRight | Qt::AlignVCenter);
         Current(s, P(350, 206), P(350, 220), "I_н", P(346, 213), Qt::AlignRight | Qt::AlignVCenter);
         s.text(P(300, 272), "б)", Qt::AlignHCenter | Qt::AlignVCenter);
     }
