@@ -11,7 +11,7 @@ namespace velorix {
 
 namespace {
 
-// Larger pictures than this are refused before any memory is taken for them.
+// Pictures larger than this, in pixels, are refused.
 constexpr unsigned long kMaxPixels = 64ul << 20;
 
 struct ErrorManager {
@@ -42,14 +42,15 @@ bool Decode(const unsigned char *bytes, unsigned long size, QImage *out)
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, bytes, size);
     jpeg_read_header(&info, TRUE);
-    const bool grey = info.num_components == 1;
-    info.out_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_start_decompress(&info);
-    if (info.output_width == 0 || info.output_height == 0 ||
-        static_cast<unsigned long>(info.output_width) * info.output_height > kMaxPixels) {
+    // Refused from the header alone: a progressive stream would otherwise
+    // take memory for the whole picture in jpeg_start_decompress.
+    if (static_cast<unsigned long>(info.image_width) * info.image_height > kMaxPixels) {
         jpeg_destroy_decompress(&info);
         return false;
     }
+    const bool grey = info.num_components == 1;
+    info.out_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_start_decompress(&info);
     *out = QImage(int(info.output_width), int(info.output_height),
                   grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
     if (out->isNull()) {

@@ -8,7 +8,8 @@
 namespace velorix {
 
 // The picture in a JPEG stream: 8-bit grey for a one-component stream, RGB
-// otherwise.  A null image when the stream is not a JPEG libjpeg can decode.
+// for a three-component one.  A null image when the stream is not a JPEG
+// libjpeg can decode to those, such as a CMYK one, or exceeds 64 Mpixel.
 QImage DecodeJpeg(QByteArrayView data);
 
 // The picture in a JPEG file or resource (":/assets/…"); null if it cannot

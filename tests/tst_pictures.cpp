@@ -138,6 +138,16 @@ private slots:
         for (qsizetype i = 2; i < 200 && i < garbled.size(); ++i)
             garbled[i] = char(0xFF);
         QTest::newRow("header overwritten") << garbled;
+        // The frame header (SOF0: FF C0, length, precision, height, width)
+        // made to claim 60000 × 60000 pixels.
+        QByteArray huge = jpeg;
+        const qsizetype sof = huge.indexOf(QByteArray("\xFF\xC0", 2));
+        QVERIFY(sof > 0);
+        for (qsizetype at : {sof + 5, sof + 7}) {
+            huge[at] = char(60000 >> 8);
+            huge[at + 1] = char(60000 & 0xFF);
+        }
+        QTest::newRow("claims 60000 x 60000") << huge;
     }
 
     void decoderRefusesWhatIsNotJpeg()

@@ -7,7 +7,9 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <vector>
 
 namespace pictures {
 

@@ -18,6 +18,7 @@ void EquivalentCircuit(Sheet &s)
     s.resistor(P(21, mid), P(95, mid), "r_б");
     s.wire({P(95, mid), P(175, mid)});
     s.node(P(95, mid));
+    s.node(P(135, mid));
 
     s.currentSource(P(95, mid), P(95, top));
     s.resistor(P(135, mid), P(135, top), "r_к");
@@ -246,6 +247,7 @@ void LumpedFilter(Sheet &s)
         s.node(P(x, bottom));
     s.node(P(140, top));
     s.node(P(c4, top));
+    s.node(P(60, bottom));
     s.ground(P(60, bottom));
 }
 
@@ -259,6 +261,7 @@ void PiezoFilterStage(Sheet &s)
     s.inductor(P(62, top), P(62, bottom), Tag("ФСС", Side::Left), false, 7);
     s.capacitor(P(100, top), P(100, bottom), "C_к");
     s.wire({P(62, top), P(100, top)});
+    s.node(P(62, top));
     s.node(P(100, top));
     s.capacitor(P(100, top), P(164, top), "С_св");
 
@@ -285,6 +288,7 @@ void PiezoFilterStage(Sheet &s)
     s.wire({P(62, bottom), P(406, bottom)});
     for (double x : {100.0, left, crystal, right, 372.0})
         s.node(P(x, bottom));
+    s.node(P(200, bottom));
     s.ground(P(200, bottom));
 }
 
@@ -333,6 +337,7 @@ void StageAnalysis(Sheet &s)
     s.node(P(probe, ground));
     s.node(P(leg, ground));
     s.node(P(bypass, ground));
+    s.node(P(72, ground));
     s.ground(P(72, ground));
 }
 
@@ -355,7 +360,7 @@ void CompoundFollowers(Sheet &s)
         s.wire({P(x, base + 40), P(x, base)});
         s.resistor(P(x, base), t1Base, Tag("R_г", Side::Below));
         const double mid = (x + t1Base.x()) / 2;
-        Current(s, P(mid - 9, base - 12), P(mid + 9, base - 12), "I_г", P(mid, base - 16),
+        Current(s, P(mid - 9, base - 12), P(mid + 9, base - 12), "I_г", P(mid, base - 19),
                 Qt::AlignHCenter | Qt::AlignBottom);
     };
 
@@ -393,7 +398,7 @@ void CompoundFollowers(Sheet &s)
         Current(s, P(292, 96), P(292, 112), "β_1I_г", P(288, 104), Qt::AlignRight | Qt::AlignVCenter);
         Current(s, P(352, 104), P(352, 120), "β_{1}β_{2}I_г", P(348, 112), Qt::AlignRight | Qt::AlignVCenter);
         Current(s, P(292, 178), P(292, 194), "(1+β_1)I_г", P(288, 186), Qt::AlignRight | Qt::AlignVCenter);
-        Current(s, P(350, 206), P(350, 220), "I_н", P(346, 213), Qt::AlignRight | Qt::AlignVCenter);
+        Current(s, P(344, 206), P(344, 220), "I_н", P(340, 213), Qt::AlignRight | Qt::AlignVCenter);
         s.text(P(300, 272), "б)", Qt::AlignHCenter | Qt::AlignVCenter);
     }
     s.paragraph(QRectF(6, 284, 384, 80),

@@ -17,9 +17,10 @@ constexpr double kResistorL = 26; // resistor body, px (10 × 4 mm proportions)
 constexpr double kResistorW = 10;
 constexpr double kPlateGap = 6; // capacitor plates, px
 constexpr double kPlateL = 20;
-constexpr double kTurnR = 4.5;      // coil half-turn radius, px
-constexpr double kSourceR = 11;     // source circles, px
-constexpr double kTransistorR = 15; // transistor circle, px
+constexpr double kTurnR = 4.5;         // coil half-turn radius, px
+constexpr double kSourceR = 11;        // source circles, px
+constexpr double kTransistorR = 15;    // transistor circle, px
+constexpr double kSubscriptDrop = 0.3; // below the baseline, in text heights
 
 QFont TextFont(double size)
 {
@@ -375,16 +376,18 @@ void Sheet::text(QPointF p, const QString &markup, Qt::Alignment align, double s
         x -= width;
     else if (align & Qt::AlignHCenter)
         x -= width / 2;
+    const std::vector<Run> runs = Parse(markup);
+    const bool subscripted = std::any_of(runs.begin(), runs.end(), [](const Run &r) { return r.level < 0; });
     if (align & Qt::AlignTop)
         baseline = p.y() + cap;
-    else if (align & Qt::AlignBottom)
-        baseline = p.y();
+    else if (align & Qt::AlignBottom) // the subscripts' foot on p
+        baseline = p.y() - (subscripted ? kSubscriptDrop * size : 0);
     painter_.save();
     painter_.setPen(Qt::black);
-    for (const Run &run : Parse(markup)) {
+    for (const Run &run : runs) {
         const QFont font = TextFont(RunSize(size, run.level));
         painter_.setFont(font);
-        const double shift = run.level < 0 ? size * 0.3 : run.level > 0 ? -size * 0.45 : 0;
+        const double shift = run.level < 0 ? size * kSubscriptDrop : run.level > 0 ? -size * 0.45 : 0;
         painter_.drawText(QPointF(x, baseline + shift), run.text);
         x += QFontMetricsF(font).horizontalAdvance(run.text);
     }

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include <jpeglib.h>
 
