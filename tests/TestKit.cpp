@@ -99,4 +99,12 @@ QStringList TabOrder(QWidget *form)
     return names;
 }
 
+TCalcForm *Calculator(const QString &name)
+{
+    for (TCalcForm *form : Calculators())
+        if (form->objectName() == name)
+            return form;
+    return nullptr;
+}
+
 } // namespace velorix::test

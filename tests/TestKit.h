@@ -45,6 +45,9 @@ private:
 // decimal separator, and the window shown.
 std::unique_ptr<BoxRecorder> StartWindowTest(TCalcForm *form);
 
+// The calculator window with this object name ("Form7"), or null.
+TCalcForm *Calculator(const QString &name);
+
 // The control of a window by its object name; fails the test when missing.
 template <class T> T *Control(QWidget *form, const QString &name)
 {

@@ -37,14 +37,6 @@ const Asset kAssets[] = {
 
 QString Resource(const Asset &a) { return QStringLiteral(":/assets/") + QLatin1String(a.file); }
 
-QWidget *FormNamed(const QString &name)
-{
-    for (TCalcForm *form : Calculators())
-        if (form->objectName() == name)
-            return form;
-    return nullptr;
-}
-
 QByteArray ReadAll(const QString &path)
 {
     QFile file(path);
@@ -113,7 +105,7 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QString, box);
         QFETCH(QString, resource);
-        QWidget *window = FormNamed(form);
+        QWidget *window = Calculator(form);
         QVERIFY(window);
         auto *label = Control<QLabel>(window, box);
         QVERIFY(label);

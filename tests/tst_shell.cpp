@@ -93,11 +93,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, form);
         QFETCH(QString, caption);
-        TCalcForm *window = nullptr;
-        for (TCalcForm *f : Calculators()) {
-            if (f->objectName() == form)
-                window = f;
-        }
+        TCalcForm *window = Calculator(form);
         QVERIFY(window);
         window->hide();
         Control<QAction>(Form1, item)->trigger();

@@ -92,10 +92,12 @@ QPointF Curve(Sheet &s, const Axes &a, const std::function<double(double)> &y)
     return last;
 }
 
-// Curve names in a column right of the plot, spread at least `gap` apart and
-// joined to their curves' ends by thin leaders.
-void Names(Sheet &s, const Axes &a, std::vector<QPointF> ends, const QStringList &names, double gap)
+// Curve names in a column right of the plot, spread at least a line apart
+// and joined to their curves' ends by thin leaders; the ends come from the
+// top down.
+void Names(Sheet &s, const Axes &a, const std::vector<QPointF> &ends, const QStringList &names)
 {
+    const double gap = 11;
     std::vector<double> ys;
     for (const QPointF &e : ends)
         ys.push_back(e.y());
@@ -120,44 +122,43 @@ void Names(Sheet &s, const Axes &a, std::vector<QPointF> ends, const QStringList
     }
 }
 
+// The graph's heading above its top-left corner, the y axis's name over the
+// axis and the x axis's name under the tick labels.
+void Titles(Sheet &s, const Axes &a, const char *heading, const char *yName, const char *xName)
+{
+    s.text(QPointF(8, a.area.top() - 22), heading, Qt::AlignLeft | Qt::AlignVCenter, 14);
+    s.text(QPointF(a.area.left() + 6, a.area.top() - 9), yName, Qt::AlignLeft | Qt::AlignBottom);
+    s.text(QPointF(a.area.center().x(), a.area.bottom() + 28), xName, Qt::AlignHCenter | Qt::AlignVCenter);
+}
+
 } // namespace
 
 void DesignGraphs(Sheet &s)
 {
-    // а) σ1 from 0 (top) to 15 dB against αс from 0 to 3.
+    // а) σ1 from 0 (top) to 15 dB against αс from 0 to 3, one curve per β.
     const Axes att{QRectF(56, 34, 440, 262), 0, 3, 0, 15, true};
-    s.text(QPointF(8, 12), "а)", Qt::AlignLeft | Qt::AlignVCenter, 14);
+    Titles(s, att, "а)", "σ_1, дБ", "α_с");
     Grid(s, att, 0.1, 0.5, 1, 0.5, 1, 0);
     std::vector<QPointF> ends;
     QStringList names;
-    for (int i = 0; i <= 7; ++i) {
+    for (int i = 7; i >= 0; --i) {
         const double beta = i / 10.0;
         ends.push_back(Curve(s, att, [beta](double alpha) { return SectionAttenuationDb(alpha, beta); }));
         names << (i == 0 ? QStringLiteral("β = 0") : Tick(beta, 1));
     }
-    std::reverse(ends.begin(), ends.end());
-    std::reverse(names.begin(), names.end());
-    Names(s, att, ends, names, 11);
-    s.text(QPointF(att.area.left() + 6, att.area.top() - 9), "σ_1, дБ", Qt::AlignLeft | Qt::AlignBottom);
-    s.text(QPointF(att.area.center().x(), att.area.bottom() + 28), "α_с",
-           Qt::AlignHCenter | Qt::AlignVCenter);
+    Names(s, att, ends, names);
 
-    // б) Кф from 0 to 0.5 against β from 0 to 0.7.
+    // б) Кф from 0 to 0.5 against β from 0 to 0.7, one curve per n.
     const Axes gain{QRectF(56, 356, 440, 190), 0, 0.7, 0, 0.5, false};
-    s.text(QPointF(8, 334), "б)", Qt::AlignLeft | Qt::AlignVCenter, 14);
+    Titles(s, gain, "б)", "К_ф", "β");
     Grid(s, gain, 0.02, 0.1, 1, 0.01, 0.05, 2);
     ends.clear();
     names.clear();
-    for (int n = 6; n >= 1; --n) {
+    for (int n = 1; n <= 6; ++n) {
         ends.push_back(Curve(s, gain, [n](double beta) { return FilterTransfer(beta, n); }));
         names << QStringLiteral("n = %1").arg(n);
     }
-    std::reverse(ends.begin(), ends.end());
-    std::reverse(names.begin(), names.end());
-    Names(s, gain, ends, names, 11);
-    s.text(QPointF(gain.area.left() + 6, gain.area.top() - 9), "К_ф", Qt::AlignLeft | Qt::AlignBottom);
-    s.text(QPointF(gain.area.center().x(), gain.area.bottom() + 28), "β",
-           Qt::AlignHCenter | Qt::AlignVCenter);
+    Names(s, gain, ends, names);
 }
 
 } // namespace pictures

@@ -221,7 +221,7 @@ void LumpedFilter(Sheet &s)
     s.capacitor(P(140, top), P(140, bottom), "C3");
     s.wire({P(100, top), P(140, top)});
 
-    // Each middle circuit: L1 at x, C2 at x + 37, then a coupling C1.
+    // Each middle circuit: a coupling C1, then L1 at x and C2 at x + 37.
     double left = 140;
     for (double x : {215.0, 322.0}) {
         s.capacitor(P(left, top), P(x, top), "C1");
@@ -277,7 +277,7 @@ void PiezoFilterStage(Sheet &s)
 
     s.capacitor(P(right, top), P(372, top), "С_св");
     s.node(P(372, top));
-    s.capacitor(P(372, top), P(372, bottom), Tag("", Side::Left));
+    s.capacitor(P(372, top), P(372, bottom));
     s.wire({P(372, top), P(406, top)});
     s.inductor(P(406, top), P(406, bottom), {}, false, 7);
     const double out = 425, a = top + 22, b = bottom - 22;
