@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGlyphRun>
+#include <QTextLayout>
 
 namespace velorix::test {
 
@@ -97,6 +99,27 @@ QStringList TabOrder(QWidget *form)
             names << w->objectName();
     }
     return names;
+}
+
+QString MissingGlyphs(const QLabel *label)
+{
+    const QString text = label->text();
+    QTextLayout layout(text, label->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QString missing;
+    // Glyph 0 is a face's missing-glyph box; the layout has already fallen
+    // back to every other face that could draw the character.
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i].isSpace())
+            continue;
+        for (const QGlyphRun &run : layout.glyphRuns(i, 1)) {
+            if (run.glyphIndexes().contains(0u))
+                missing += text[i];
+        }
+    }
+    return missing;
 }
 
 TCalcForm *Calculator(const QString &name)

@@ -70,6 +70,10 @@ QStringList TabOrder(QWidget *form);
 // Sets the field texts in order: Edit1, Edit2, ...
 void Fill(QWidget *form, const QStringList &texts);
 
+// The characters of a label's text that its font, with Qt's font fallback,
+// draws as the missing-glyph box.
+QString MissingGlyphs(const QLabel *label);
+
 } // namespace velorix::test
 
 // A test main that starts the program as main.cpp does (without showing
