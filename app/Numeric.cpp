@@ -115,12 +115,13 @@ std::int64_t RoundToInt(Ext x)
     return static_cast<std::int64_t>(r);
 }
 
-Ext ArcCosDeg(Ext x)
+Ext ArcCos(Ext x)
 {
     const Ext s = Sqrt((1 + x) * (1 - x));
-    const Ext angle = std::atan2(s.value(), x.value()); // radians, 0 to pi
-    return angle * 57.295779513082320877L;              // 180/pi
+    return Ext(std::atan2(s.value(), x.value())); // radians, 0 to pi
 }
+
+Ext ArcCosDeg(Ext x) { return ArcCos(x) * 57.295779513082320877L; } // 180/pi
 
 QChar DecimalSeparator() { return g_separator; }
 void SetDecimalSeparator(QChar separator) { g_separator = separator; }

@@ -82,7 +82,11 @@ Ext Ln(Ext x);   // division by zero at 0, invalid operation below 0
 std::int64_t RoundToInt(Ext x);
 inline Ext Round(Ext x) { return Ext(static_cast<long double>(RoundToInt(x))); }
 
-// Inverse cosine in degrees, 0 to 180: atan2(sqrt((1 + x)(1 - x)), x) * 180/pi.
+// Inverse cosine in radians, 0 to pi: atan2(sqrt((1 + x)(1 - x)), x); the
+// invalid-operation error for x outside -1 to 1.
+Ext ArcCos(Ext x);
+
+// Inverse cosine in degrees, 0 to 180: ArcCos(x) * 180/pi.
 Ext ArcCosDeg(Ext x);
 
 // The decimal separator used to read and to show numbers.

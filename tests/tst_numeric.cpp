@@ -303,6 +303,40 @@ private slots:
         QCOMPARE(FormatNumber(Store(ArcCosDeg(x))), shown);
     }
 
+    void arcCos_data()
+    {
+        QTest::addColumn<long double>("x");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("1") << 1.0L << QStringLiteral("0");
+        QTest::newRow("0") << 0.0L << QStringLiteral("1.5707963267949");
+        QTest::newRow("-0") << -0.0L << QStringLiteral("1.5707963267949");
+        QTest::newRow("0.5") << 0.5L << QStringLiteral("1.0471975511966");
+        QTest::newRow("-1") << -1.0L << QStringLiteral("3.14159265358979");
+        QTest::newRow("near 1") << 0.999999999L << QStringLiteral("4.47213595540746E-5");
+    }
+
+    void arcCos()
+    {
+        QFETCH(long double, x);
+        QFETCH(QString, shown);
+        QCOMPARE(FormatNumber(Store(ArcCos(x))), shown);
+    }
+
+    void arcCosOutsideRange_data()
+    {
+        QTest::addColumn<long double>("x");
+        QTest::newRow("1.0000001") << 1.0000001L;
+        QTest::newRow("-1.0000001") << -1.0000001L;
+        QTest::newRow("2") << 2.0L;
+        QTest::newRow("just above 1") << 1.0L + LDBL_EPSILON;
+    }
+
+    void arcCosOutsideRange()
+    {
+        QFETCH(long double, x);
+        QCOMPARE(ErrorOf([x] { return ArcCos(x); }), kInvalid);
+    }
+
     void finishErrorText_data()
     {
         QTest::addColumn<QString>("text");
