@@ -1,11 +1,13 @@
+// Reactance of an inductor in an AC circuit: XL = 2 pi f L.
 #pragma once
 
 #include "FormKit.h"
 #include "ui_Unit4.h"
 
-// "Реактивное сопротивление катушки"
 class TForm4 : public velorix::TCalcForm, private Ui::Form4 {
     Q_OBJECT
 public:
     explicit TForm4(QWidget *parent = nullptr);
+
+    void Button1Click();
 };

@@ -1,8 +1,55 @@
 #include "Unit5.h"
 
+using namespace velorix;
+
 TForm5::TForm5(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
-    velorix::FinishDesign(this);
-    velorix::ShowPicture(Image1, QStringLiteral(":/assets/series-rc.jpg"));
+    FinishDesign(this);
+    ShowPicture(Image1, QStringLiteral(":/assets/series-rc.jpg"));
+    ConnectClick(Button1, this, &TForm5::Button1Click);
+}
+
+void TForm5::Button1Click()
+{
+    const Ext C = ReadNumber(Edit1); // nF
+    const Ext R = ReadNumber(Edit2); // Ohm
+    const Ext f = ReadNumber(Edit3); // kHz
+    const Ext U = ReadNumber(Edit4); // RMS volts
+
+    Ext a = f * 1000;                  // Hz
+    a = a * 6.283185307179586477L;     // 2 pi f, rad/s
+    const Ext k = 1e-9L * C;           // F
+    const Ext Xc = Store(1 / (a * k)); // Ohm
+    ShowNumber(Label7, Xc);
+
+    const Ext Z = Store(Sqrt(R * R + Xc * Xc)); // Ohm
+    ShowNumber(Label9, Z);
+
+    // Phase shift between voltage and current: cos phi = R / Z.
+    const Ext phi = Store(ArcCos(R / Z));              // rad
+    ShowNumber(Label11, phi * 57.295779513082320877L); // degrees
+
+    const Ext Y = Store(1 / Z); // S
+    ShowNumber(Label13, Y);
+    const Ext g = Store(1 / R); // S
+    ShowNumber(Label15, g);
+    const Ext b = Store(1 / Xc); // S
+    ShowNumber(Label17, b);
+
+    const Ext I = Store(U / Z); // A
+    ShowNumber(Label20, I);
+    const Ext UC = Store(I * Xc); // V
+    ShowNumber(Label22, UC);
+    const Ext UR = Store(I * R); // V
+    ShowNumber(Label24, UR);
+
+    const Ext P = Store(UR * I); // W
+    ShowNumber(Label26, P);
+    const Ext Q = Store(UC * I); // var
+    ShowNumber(Label28, Q);
+    const Ext S = Store(U * I); // VA
+    ShowNumber(Label30, S);
+    const Ext PF = Store(P / S); // power factor
+    ShowNumber(Label32, PF);
 }

@@ -1,8 +1,54 @@
 #include "Unit6.h"
 
+using namespace velorix;
+
 TForm6::TForm6(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
-    velorix::FinishDesign(this);
-    velorix::ShowPicture(Image1, QStringLiteral(":/assets/parallel-rc.jpg"));
+    FinishDesign(this);
+    ShowPicture(Image1, QStringLiteral(":/assets/parallel-rc.jpg"));
+    ConnectClick(Button1, this, &TForm6::Button1Click);
+}
+
+void TForm6::Button1Click()
+{
+    const Ext C = ReadNumber(Edit1); // nF
+    const Ext R = ReadNumber(Edit2); // Ohm
+    const Ext f = ReadNumber(Edit3); // kHz
+    const Ext U = ReadNumber(Edit4); // RMS volts
+
+    Ext a = f * 1000;                  // Hz
+    a = a * 6.283185307179586477L;     // 2 pi f, rad/s
+    const Ext k = 1e-9L * C;           // F
+    const Ext Xc = Store(1 / (a * k)); // Ohm
+    ShowNumber(Label7, Xc);
+
+    const Ext g = Store(1 / R); // S
+    ShowNumber(Label9, g);
+    const Ext b = Store(1 / Xc); // S
+    ShowNumber(Label11, b);
+    const Ext Y = Store(Sqrt(g * g + b * b)); // S
+    ShowNumber(Label13, Y);
+    const Ext Z = Store(1 / Y); // Ohm
+    ShowNumber(Label15, Z);
+
+    const Ext IR = Store(U / R); // A
+    ShowNumber(Label18, IR);
+    const Ext IC = Store(U / Xc); // A
+    ShowNumber(Label20, IC);
+    const Ext IR2 = Store(IR * IR);       // A^2
+    const Ext IC2 = Store(IC * IC);       // A^2
+    const Ext I = Store(Sqrt(IR2 + IC2)); // A
+    ShowNumber(Label28, I);
+
+    const Ext P = Store(U * IR); // W
+    ShowNumber(Label22, P);
+    const Ext Q = Store(U * IC); // var
+    ShowNumber(Label24, Q);
+    const Ext S = Store(U * I); // VA
+    ShowNumber(Label26, S);
+
+    // Phase shift between voltage and total current: cos phi = g / Y.
+    const Ext phi = Store(ArcCos(g / Y));              // rad
+    ShowNumber(Label30, phi * 57.295779513082320877L); // degrees
 }

@@ -70,6 +70,10 @@ private slots:
             {Form7, "Edit2", "Label10"}, {Form7, "Edit3", "Label11"}, {Form7, "Edit4", "Label14"},
             {Form7, "Edit8", "Label31"}, {Form7, "Edit5", "Label17"}, {Form7, "Edit6", "Label19"},
             {Form7, "Edit7", "Label24"},
+            {Form4, "Edit1", "Label3"},  {Form4, "Edit2", "Label4"},  {Form5, "Edit1", "Label3"},
+            {Form5, "Edit2", "Label4"},  {Form5, "Edit3", "Label5"},  {Form5, "Edit4", "Label18"},
+            {Form6, "Edit1", "Label3"},  {Form6, "Edit2", "Label4"},  {Form6, "Edit3", "Label5"},
+            {Form6, "Edit4", "Label16"},
         };
         for (const auto &gap : gaps) {
             const QRect f = InWindow(Control<QLineEdit>(gap.window, QLatin1String(gap.field)));
