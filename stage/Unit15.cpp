@@ -11,6 +11,8 @@ TForm15::TForm15(QWidget *parent) : TCalcForm(parent)
     ConnectClick(Button2, this, &TForm15::Button2Click);
 }
 
+// Method: 1977 textbook on the theory of transistors and transistor circuits, p. 327.
+
 // Input resistance seen at the base: Rin = (1 + beta)(re + Re) + rb.
 void TForm15::Button1Click()
 {

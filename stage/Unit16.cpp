@@ -13,7 +13,7 @@ TForm16::TForm16(QWidget *parent) : TCalcForm(parent)
 
 // Method: 1971 article on the analysis of emitter followers with compound
 // transistors, in a collection on semiconductor devices in telecommunications.
-
+// Both couplings read the same eight fields, in this order.
 TForm16::Inputs TForm16::ReadInputs() const
 {
     Inputs in;

@@ -14,6 +14,9 @@ TForm2::TForm2(QWidget *parent) : TCalcForm(parent)
     ConnectClick(Button5, this, &TForm2::Button5Click);
 }
 
+// Method: books on the input stages of transistor receivers (1973) and on
+// resonant amplifiers (1969).
+
 // Emitter junction resistance from the emitter current at the operating point.
 void TForm2::Button1Click()
 {
