@@ -74,6 +74,13 @@ private slots:
             {Form5, "Edit2", "Label4"},  {Form5, "Edit3", "Label5"},  {Form5, "Edit4", "Label18"},
             {Form6, "Edit1", "Label3"},  {Form6, "Edit2", "Label4"},  {Form6, "Edit3", "Label5"},
             {Form6, "Edit4", "Label16"},
+            {Form2, "Edit6", "Label21"}, {Form2, "Edit7", "Label22"}, {Form2, "Edit8", "Label26"},
+            {Form2, "Edit9", "Label26"}, {Form2, "Edit10", "Label27"}, {Form2, "Edit11", "Label31"},
+            {Form2, "Edit12", "Label32"}, {Form15, "Edit1", "Label4"}, {Form15, "Edit2", "Label5"},
+            {Form15, "Edit3", "Label6"}, {Form15, "Edit5", "Label14"}, {Form15, "Edit6", "Label15"},
+            {Form15, "Edit7", "Label16"}, {Form15, "Edit8", "Label17"}, {Form16, "Edit1", "Label4"},
+            {Form16, "Edit2", "Label5"}, {Form16, "Edit6", "Label11"}, {Form16, "Edit7", "Label12"},
+            {Form16, "Edit5", "Label10"}, {Form16, "Edit8", "Label15"},
         };
         for (const auto &gap : gaps) {
             const QRect f = InWindow(Control<QLineEdit>(gap.window, QLatin1String(gap.field)));

@@ -1,0 +1,158 @@
+// The compound-transistor emitter follower window, driven as a user drives
+// it, for both couplings of the two transistors.
+#include "TestKit.h"
+
+using namespace velorix;
+using namespace velorix::test;
+
+namespace {
+
+const QStringList kResults = {"Label14", "Label17", "Label19"};
+const QString kDivZero = QStringLiteral("error: Floating point division by zero.");
+const QString kInvalid = QStringLiteral("error: Invalid floating point operation.");
+
+// Field texts in Edit order: rb1, re1, beta1, beta2, Rl, rb2, re2, Rs.
+QStringList Fields(const QString &rb1, const QString &re1, const QString &rb2, const QString &re2,
+                   const QString &beta1, const QString &beta2, const QString &Rl, const QString &Rs)
+{
+    return {rb1, re1, beta1, beta2, Rl, rb2, re2, Rs};
+}
+
+QStringList Results()
+{
+    QStringList texts;
+    for (const QString &label : kResults)
+        texts << Text(Form16, label);
+    return texts;
+}
+
+} // namespace
+
+class TestForm16 : public QObject {
+    Q_OBJECT
+    std::unique_ptr<BoxRecorder> boxes;
+
+private slots:
+    void init() { boxes = StartWindowTest(Form16); }
+
+    void cleanup() { boxes.reset(); }
+
+    void follower_data()
+    {
+        QTest::addColumn<QString>("button"); // Button1: Fig. 1a, Button2: Fig. 1b
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QStringList>("results"); // Rin, Rout, K; "old" where a label keeps its text
+        QTest::addColumn<QString>("box");
+        const QString old = QStringLiteral("old");
+        const QStringList first = Fields("200", "25", "100", "2.5", "50", "40", "100", "1000");
+        const QStringList second = Fields("500", "26", "100", "1", "100", "50", "1000", "600");
+
+        // Rin of Fig. 1a is 211902.5 and rounds to the even neighbour.
+        QTest::newRow("1a") << "Button1" << first << QStringList{"211902", "6", "0.946571451205849"}
+                            << QString();
+        QTest::newRow("1b") << "Button2" << first << QStringList{"201575", "1", "0.992821511132741"}
+                            << QString();
+        QTest::newRow("1a, second") << "Button1" << second << QStringList{"5019377", "4", "0.996445026160793"}
+                                    << QString();
+        QTest::newRow("1b, second") << "Button2" << second << QStringList{"5004126", "1", "0.999381373035226"}
+                                    << QString();
+        QTest::newRow("1b ignores T2's resistances")
+            << "Button2" << Fields("200", "25", "7", "-3", "50", "40", "100", "1000")
+            << QStringList{"201575", "1", "0.992821511132741"} << QString();
+        QTest::newRow("1a, comma") << "Button1"
+                                   << Fields("200", "25", "100", "2,5", "50", "40", "100", "1000")
+                                   << QStringList{"211902", "6", "0,946571451205849"} << QString();
+
+        // Failures: what was written before the failing step stays.
+        QTest::newRow("1a, beta1 -1")
+            << "Button1" << Fields("200", "25", "100", "2.5", "-1", "40", "100", "1000")
+            << QStringList(3, old) << kDivZero;
+        QTest::newRow("1b, beta1 -1, r1 0")
+            << "Button2" << Fields("0", "25", "100", "2.5", "-1", "40", "100", "1000") << QStringList(3, old)
+            << kInvalid;
+        QTest::newRow("1a, beta2 -1")
+            << "Button1" << Fields("200", "25", "100", "2.5", "50", "-1", "100", "1000")
+            << QStringList(3, old) << kDivZero;
+        QTest::newRow("1b, beta2 0") << "Button2"
+                                     << Fields("200", "25", "100", "2.5", "50", "0", "100", "1000")
+                                     << QStringList(3, old) << kDivZero;
+        // beta1 beta2 = -1 exactly in binary.
+        QTest::newRow("1a, beta1 beta2 = -1")
+            << "Button1" << Fields("200", "25", "100", "2.5", "0.5", "-2", "100", "1000")
+            << QStringList{"384", old, old} << kDivZero;
+        QTest::newRow("1b, beta1 beta2 = -1, Rs 0")
+            << "Button2" << Fields("200", "25", "100", "2.5", "0.5", "-2", "100", "0")
+            << QStringList{"238", old, old} << kInvalid;
+        // 0.1 times -10 misses -1 by 2^-54: Rout near -1.8E19 cannot be rounded.
+        QTest::newRow("1a, beta1 beta2 near -1")
+            << "Button1" << Fields("200", "25", "100", "2.5", "0.1", "-10", "100", "1000")
+            << QStringList{"313", old, old} << kInvalid;
+        QTest::newRow("1b, beta1 beta2 near -1")
+            << "Button2" << Fields("200", "25", "100", "2.5", "0.1", "-10", "100", "1000")
+            << QStringList{"228", old, old} << kInvalid;
+        // Rin0 = 11802.5 rounds to even.
+        QTest::newRow("1a, Rl 0") << "Button1" << Fields("200", "25", "100", "2.5", "50", "40", "0", "1000")
+                                  << QStringList{"11802", "6", old} << kDivZero;
+        QTest::newRow("1a, Rl 0, Rout0 0") << "Button1" << Fields("0", "0", "0", "0", "50", "40", "0", "1000")
+                                           << QStringList{"0", "0", old} << kInvalid;
+        QTest::newRow("Rin beyond 64 bits")
+            << "Button1" << Fields("200", "25", "100", "2.5", "50", "40", "1e16", "1000")
+            << QStringList(3, old) << kInvalid;
+        QTest::newRow("Rin beyond the double range")
+            << "Button2" << Fields("200", "25", "100", "2.5", "50", "40", "1e308", "1000")
+            << QStringList(3, old) << QStringLiteral("error: Floating point overflow.");
+        QTest::newRow("1b still reads rb2")
+            << "Button2" << Fields("200", "25", "x", "2.5", "50", "40", "100", "1000") << QStringList(3, old)
+            << QStringLiteral("error: 'x' is not a valid floating point value.");
+        QTest::newRow("Rs empty") << "Button1" << Fields("200", "25", "100", "2.5", "50", "40", "100", "")
+                                  << QStringList(3, old)
+                                  << QStringLiteral("error: '' is not a valid floating point value.");
+    }
+
+    void follower()
+    {
+        QFETCH(QString, button);
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, results);
+        QFETCH(QString, box);
+        if (QString::fromLatin1(QTest::currentDataTag()).endsWith(QLatin1String("comma")))
+            SetDecimalSeparator(QLatin1Char(','));
+        for (const QString &label : kResults)
+            Control<QLabel>(Form16, label)->setText(QStringLiteral("old"));
+        Fill(Form16, fields);
+        Click(Form16, button);
+        QCOMPARE(boxes->take(), box.isEmpty() ? QStringList() : QStringList{box});
+        QCOMPARE(Results(), results);
+    }
+
+    // The two coefficient labels show the Greek letter itself, bold, in the
+    // size of the window's other labels.
+    void betaLabelsDrawTheGreekLetter_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Label7") << "Label7" << QStringLiteral("β1 =");
+        QTest::newRow("Label9") << "Label9" << QStringLiteral("β2 =");
+    }
+
+    void betaLabelsDrawTheGreekLetter()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        const QLabel *l = Control<QLabel>(Form16, label);
+        QCOMPARE(l->text(), text);
+        QVERIFY(l->font().bold());
+        QCOMPARE(l->font().pixelSize(), Control<QLabel>(Form16, "Label6")->font().pixelSize());
+        QCOMPARE(MissingGlyphs(l), QString());
+        QVERIFY(l->width() >= l->fontMetrics().horizontalAdvance(text));
+    }
+
+    void tabOrder()
+    {
+        QCOMPARE(TabOrder(Form16), QStringList({"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Button1",
+                                                "Edit6", "Edit7", "Button2", "Edit8"}));
+    }
+};
+
+VELORIX_TEST_MAIN(TestForm16)
+#include "tst_form16.moc"
