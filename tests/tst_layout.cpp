@@ -69,7 +69,9 @@ private slots:
             {Form3, "Edit1", "Label3"},  {Form3, "Edit2", "Label4"},  {Form7, "Edit1", "Label9"},
             {Form7, "Edit2", "Label10"}, {Form7, "Edit3", "Label11"}, {Form7, "Edit4", "Label14"},
             {Form7, "Edit8", "Label31"}, {Form7, "Edit5", "Label17"}, {Form7, "Edit6", "Label19"},
-            {Form7, "Edit7", "Label24"},
+            {Form7, "Edit7", "Label24"}, {Form8, "Edit1", "Label7"},  {Form8, "Edit2", "Label8"},
+            {Form8, "Edit3", "Label9"},  {Form8, "Edit4", "Label11"}, {Form8, "Edit5", "Label12"},
+            {Form8, "Edit6", "Label12"}, {Form8, "Edit7", "Label13"},
         };
         for (const auto &gap : gaps) {
             const QRect f = InWindow(Control<QLineEdit>(gap.window, QLatin1String(gap.field)));
