@@ -71,7 +71,8 @@ private slots:
             {Form7, "Edit8", "Label31"}, {Form7, "Edit5", "Label17"}, {Form7, "Edit6", "Label19"},
             {Form7, "Edit7", "Label24"}, {Form8, "Edit1", "Label7"},  {Form8, "Edit2", "Label8"},
             {Form8, "Edit3", "Label9"},  {Form8, "Edit4", "Label11"}, {Form8, "Edit5", "Label12"},
-            {Form8, "Edit6", "Label12"}, {Form8, "Edit7", "Label13"},
+            {Form8, "Edit6", "Label12"}, {Form8, "Edit7", "Label13"}, {Form9, "Edit1", "Label2"},
+            {Form9, "Edit2", "Label3"},  {Form9, "Edit4", "Label10"}, {Form9, "Edit3", "Label8"},
         };
         for (const auto &gap : gaps) {
             const QRect f = InWindow(Control<QLineEdit>(gap.window, QLatin1String(gap.field)));
