@@ -1,5 +1,7 @@
 #include "Unit7.h"
 
+#include "Bias.h"
+
 using namespace velorix;
 
 TForm7::TForm7(QWidget *parent) : TCalcForm(parent)
@@ -25,23 +27,12 @@ void TForm7::Button1Click()
     if (Ue > Ek)
         ShowWarning(QStringLiteral("Ошибка: Ure > Ek!"));
 
-    const Ext T1 = Store(Tmin + 273.15L); // K
-    const Ext T2 = Store(Tmax + 273.15L); // K
-
-    // Temperature interval over which the reverse current doubles, K.
-    Ext k = 0;
-    if (RadioButton1->isChecked()) // silicon
-        k = 5;
-    if (RadioButton2->isChecked()) // germanium
-        k = 10;
-
-    // Reference temperature 293 K.
-    const Ext x = Store((T2 - 293) / k);
-    const Ext IkoMax = Store(Iko * Exp(Ln(2) * x)); // uA
+    // RadioButton1: silicon, RadioButton2: germanium.
+    const ThermalDrift drift(Tmin, Tmax, RadioButton1->isChecked(), RadioButton2->isChecked());
+    const Ext IkoMax = drift.ReverseCurrentAtTmax(Iko); // uA
     ShowNumber(Label13, Round(IkoMax));
 
-    // Base-emitter voltage drifts by 1.8 mV/K.
-    const Ext dUb = Store((T2 - T1) * 0.0018L); // V
+    const Ext dUb = drift.BaseVoltageShift(); // V
     ShowNumber(Label16, dUb);
 
     const Ext Re = Store(Ue / (Ik * 0.001L)); // Ohm

@@ -1,11 +1,15 @@
+// Bias of a common-emitter stage fed from two supplies, a collector supply
+// and a bias supply, with thermal stabilisation by DC current feedback
+// through the emitter resistor; the base is tied to ground.
 #pragma once
 
 #include "FormKit.h"
 #include "ui_Unit8.h"
 
-// "Схема термостабилизации с ОС по току (двухбатарейное питание)"
 class TForm8 : public velorix::TCalcForm, private Ui::Form8 {
     Q_OBJECT
 public:
     explicit TForm8(QWidget *parent = nullptr);
+
+    void Button1Click();
 };

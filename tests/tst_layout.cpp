@@ -81,6 +81,10 @@ private slots:
             {Form15, "Edit7", "Label16"}, {Form15, "Edit8", "Label17"}, {Form16, "Edit1", "Label4"},
             {Form16, "Edit2", "Label5"}, {Form16, "Edit6", "Label11"}, {Form16, "Edit7", "Label12"},
             {Form16, "Edit5", "Label10"}, {Form16, "Edit8", "Label15"},
+            {Form8, "Edit1", "Label7"},  {Form8, "Edit2", "Label8"},
+            {Form8, "Edit3", "Label9"},  {Form8, "Edit4", "Label11"}, {Form8, "Edit5", "Label12"},
+            {Form8, "Edit6", "Label12"}, {Form8, "Edit7", "Label13"}, {Form9, "Edit1", "Label2"},
+            {Form9, "Edit2", "Label3"},  {Form9, "Edit4", "Label10"}, {Form9, "Edit3", "Label8"},
         };
         for (const auto &gap : gaps) {
             const QRect f = InWindow(Control<QLineEdit>(gap.window, QLatin1String(gap.field)));
