@@ -70,6 +70,9 @@ private slots:
             {Form7, "Edit2", "Label10"}, {Form7, "Edit3", "Label11"}, {Form7, "Edit4", "Label14"},
             {Form7, "Edit8", "Label31"}, {Form7, "Edit5", "Label17"}, {Form7, "Edit6", "Label19"},
             {Form7, "Edit7", "Label24"},
+            {Form10, "Edit1", "Label3"}, {Form10, "Edit2", "Label4"}, {Form10, "Edit3", "Label7"},
+            {Form13, "Edit1", "Label3"}, {Form13, "Edit2", "Label4"}, {Form13, "Edit4", "Label10"},
+            {Form14, "Edit1", "Label2"}, {Form14, "Edit2", "Label3"}, {Form14, "Edit3", "Label10"},
         };
         for (const auto &gap : gaps) {
             const QRect f = InWindow(Control<QLineEdit>(gap.window, QLatin1String(gap.field)));
