@@ -56,8 +56,12 @@ private slots:
         const QStringList chained = {rho + " | old | old | old", rho + " | " + Rp + " | 4.65 | old",
                                      rho + " | " + Rp + " | 4.65 | 6683.15550383908"};
 
-        QTest::newRow("465 kHz circuit") << "." << chain + QStringList{"Edit4=465", "Button3"}
-                                         << chained + QStringList{rho + " | " + Rp + " | 4.65 | " + Rp};
+        // At 232.923 kHz the stored detuning matters: unstored, Z would
+        // show 195.365929172509.
+        QTest::newRow("465 kHz circuit")
+            << "." << chain + QStringList{"Edit4=465", "Button3", "Edit4=232.923", "Button3"}
+            << chained + QStringList{rho + " | " + Rp + " | 4.65 | " + Rp,
+                                     rho + " | " + Rp + " | 4.65 | 195.365929172508"};
         // Edit3 takes three characters: "50.5" arrives as "50.".
         QTest::newRow("1 MHz circuit")
             << "." << QStringList{"Edit1=1000", "Edit2=25.33", "Button1", "Edit3=50.5", "Button2"}
