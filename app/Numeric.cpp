@@ -87,6 +87,8 @@ Ext Store(Ext x)
     return Ext(d);
 }
 
+double StoreDouble(Ext x) { return static_cast<double>(Store(x).value()); }
+
 Ext Sqrt(Ext x)
 {
     if (x < 0)

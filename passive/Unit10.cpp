@@ -1,8 +1,32 @@
 #include "Unit10.h"
 
+using namespace velorix;
+
 TForm10::TForm10(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
-    velorix::FinishDesign(this);
-    velorix::ShowPicture(Image1, QStringLiteral(":/assets/transformer.jpg"));
+    FinishDesign(this);
+    ShowPicture(Image1, QStringLiteral(":/assets/transformer.jpg"));
+    ConnectClick(Button1, this, &TForm10::Button1Click);
+    ConnectClick(Button2, this, &TForm10::Button2Click);
+}
+
+// Transformation ratio that matches the load to the source.
+void TForm10::Button1Click()
+{
+    const Ext Zn = ReadNumber(Edit1); // load impedance, Ohm
+    const Ext Zg = ReadNumber(Edit2); // source impedance, Ohm
+
+    const Ext K = Store(Sqrt(Zg / Zn));
+    ShowNumber(Label6, K);
+}
+
+// Impedance of the primary winding with the load on the secondary.
+void TForm10::Button2Click()
+{
+    const Ext Zn = ReadNumber(Edit3); // load impedance, Ohm
+    const Ext K = ReadNumber(Edit4);  // transformation ratio
+
+    const Ext Z1 = Store(K * K * Zn); // Ohm
+    ShowNumber(Label9, Z1);
 }

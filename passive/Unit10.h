@@ -1,3 +1,6 @@
+// Impedance matching by a transformer: the ratio K = sqrt(Zg / Zn) that
+// matches a load Zn to a source Zg, and the impedance K^2 Zn that a load
+// presents at the primary winding.
 #pragma once
 
 #include "FormKit.h"
@@ -8,4 +11,7 @@ class TForm10 : public velorix::TCalcForm, private Ui::Form10 {
     Q_OBJECT
 public:
     explicit TForm10(QWidget *parent = nullptr);
+
+    void Button1Click();
+    void Button2Click();
 };

@@ -1,7 +1,54 @@
 #include "Unit13.h"
 
+using namespace velorix;
+
 TForm13::TForm13(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
-    velorix::FinishDesign(this);
+    FinishDesign(this);
+    ConnectClick(Button1, this, &TForm13::Button1Click);
+    ConnectClick(Button2, this, &TForm13::Button2Click);
+    ConnectClick(Button3, this, &TForm13::Button3Click);
+}
+
+// Characteristic impedance rho = 2 pi f0 L.
+void TForm13::Button1Click()
+{
+    const Ext f0 = ReadNumber(Edit1); // kHz
+    f0_ = StoreDouble(f0);
+    const Ext L = ReadNumber(Edit2); // uH
+
+    const Ext rho = Store((f0 * 1000 * 6.283185307179586477L) * (1e-6L * L)); // Ohm
+    rho_ = StoreDouble(rho);
+    ShowNumber(Label6, rho);
+}
+
+// Resistance at resonance Rp = Q rho and pass band f0 / Q, from the f0 and
+// rho of the last characteristic-impedance step.
+void TForm13::Button2Click()
+{
+    const Ext f0 = f0_, rho = rho_;
+
+    const Ext Q = ReadNumber(Edit3);
+    Q_ = StoreDouble(Q);
+
+    const Ext Rp = Store(Q * rho); // Ohm
+    Rp_ = StoreDouble(Rp);
+    ShowNumber(Label9, Rp);
+
+    const Ext P = Store(f0 / Q); // kHz
+    ShowNumber(Label14, P);
+}
+
+// Impedance at the signal frequency, Z = Rp / sqrt(1 + (Q y)^2), from the
+// f0, Q and Rp of the earlier steps.
+void TForm13::Button3Click()
+{
+    const Ext f0 = f0_, Q = Q_, Rp = Rp_;
+
+    const Ext fc = ReadNumber(Edit4); // kHz
+
+    const Ext y = Store(fc / f0 - f0 / fc);                // generalised detuning
+    const Ext Z = Store(Rp / Sqrt((Q * Q) * (y * y) + 1)); // Ohm
+    ShowNumber(Label12, Z);
 }

@@ -1,3 +1,5 @@
+// Parallel LC circuit: characteristic impedance, resistance at resonance and
+// pass band, and the resonance curve |Z(f)|, in three chained steps.
 #pragma once
 
 #include "FormKit.h"
@@ -8,4 +10,16 @@ class TForm13 : public velorix::TCalcForm, private Ui::Form13 {
     Q_OBJECT
 public:
     explicit TForm13(QWidget *parent = nullptr);
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+
+private:
+    // What a step leaves for the later ones: 0 at program start, kept while
+    // the window is hidden, never reset.
+    double f0_ = 0;  // resonance frequency, kHz
+    double rho_ = 0; // characteristic impedance, Ohm
+    double Q_ = 0;   // quality factor
+    double Rp_ = 0;  // resistance at resonance, Ohm
 };

@@ -90,6 +90,24 @@ void Fill(QWidget *form, const QStringList &texts)
         Type(form, QStringLiteral("Edit%1").arg(i + 1), texts[i]);
 }
 
+QStringList RunSteps(QWidget *form, const QStringList &steps, const QStringList &results, BoxRecorder &boxes)
+{
+    QStringList lines;
+    for (const QString &step : steps) {
+        const qsizetype eq = step.indexOf(QLatin1Char('='));
+        if (eq >= 0) {
+            Type(form, step.left(eq), step.mid(eq + 1));
+            continue;
+        }
+        Click(form, step);
+        QStringList line;
+        for (const QString &label : results)
+            line << Text(form, label);
+        lines << (line + boxes.take()).join(QStringLiteral(" | "));
+    }
+    return lines;
+}
+
 QStringList TabOrder(QWidget *form)
 {
     QStringList names;

@@ -70,6 +70,11 @@ QStringList TabOrder(QWidget *form);
 // Sets the field texts in order: Edit1, Edit2, ...
 void Fill(QWidget *form, const QStringList &texts);
 
+// Drives a window through steps as a user would: "EditN=text" types into a
+// field, "ButtonN" clicks a button.  Each click gives one line: the texts of
+// the result labels joined by " | ", then each box the click raised.
+QStringList RunSteps(QWidget *form, const QStringList &steps, const QStringList &results, BoxRecorder &boxes);
+
 // The characters of a label's text that its font, with Qt's font fallback,
 // draws as the missing-glyph box.
 QString MissingGlyphs(const QLabel *label);

@@ -85,6 +85,9 @@ private slots:
             {Form8, "Edit3", "Label9"},  {Form8, "Edit4", "Label11"}, {Form8, "Edit5", "Label12"},
             {Form8, "Edit6", "Label12"}, {Form8, "Edit7", "Label13"}, {Form9, "Edit1", "Label2"},
             {Form9, "Edit2", "Label3"},  {Form9, "Edit4", "Label10"}, {Form9, "Edit3", "Label8"},
+            {Form10, "Edit1", "Label3"}, {Form10, "Edit2", "Label4"}, {Form10, "Edit3", "Label7"},
+            {Form13, "Edit1", "Label3"}, {Form13, "Edit2", "Label4"}, {Form13, "Edit4", "Label10"},
+            {Form14, "Edit1", "Label2"}, {Form14, "Edit2", "Label3"}, {Form14, "Edit3", "Label10"},
         };
         for (const auto &gap : gaps) {
             const QRect f = InWindow(Control<QLineEdit>(gap.window, QLatin1String(gap.field)));
