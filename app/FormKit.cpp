@@ -19,6 +19,9 @@ namespace {
 constexpr int kFrameWidth = 8;
 constexpr int kFrameHeight = 34;
 
+// Room kept between a result and the window's right edge, px.
+constexpr int kResultMargin = 8;
+
 // QLineEdit's own limit, which stands for "no maximum length" in a definition.
 constexpr int kQtDefaultMaxLength = 32767;
 
@@ -51,6 +54,12 @@ void ShowNumber(QLabel *label, Ext x)
 {
     label->setText(FormatNumber(x));
     label->adjustSize();
+    // A long result near the window's right edge would lose its last digits
+    // there: the window widens until the whole number shows.
+    QWidget *window = label->window();
+    const int right = label->mapTo(window, QPoint(label->width(), 0)).x() + kResultMargin;
+    if (right > window->width())
+        window->resize(right, window->height());
 }
 
 void ShowPicture(QLabel *box, const QString &resource)

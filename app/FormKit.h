@@ -18,7 +18,8 @@ namespace velorix {
 Ext ReadNumber(const QLineEdit *field);
 
 // Writes a number into a result label in the general format; the label
-// sizes itself to its text.
+// sizes itself to its text, and the window widens when the text would run
+// past its right edge.
 void ShowNumber(QLabel *label, Ext x);
 
 // Puts a JPEG resource, decoded now, into a picture box ("ImageN"), drawn at

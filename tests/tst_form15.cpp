@@ -94,6 +94,18 @@ private slots:
         QCOMPARE(boxes->take(), QStringList());
     }
 
+    // The gain label starts 121 px from the right edge; a 15-digit gain is
+    // wider than that and must not lose its last digits.
+    void longResultShowsWhole()
+    {
+        Fill(Form15, {"", "", "", "100", "4700", "2726", "600", "10000"});
+        Click(Form15, QStringLiteral("Button2"));
+        const auto *gain = Control<QLabel>(Form15, QStringLiteral("Label20"));
+        QCOMPARE(gain->text(), QStringLiteral("-96.1298530235907"));
+        QVERIFY(gain->fontMetrics().horizontalAdvance(gain->text()) <= gain->width());
+        QVERIFY(Form15->rect().contains(gain->geometry()));
+    }
+
     void tabOrder()
     {
         QCOMPARE(TabOrder(Form15), QStringList({"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Edit5",
