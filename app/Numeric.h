@@ -85,6 +85,12 @@ inline Ext Round(Ext x) { return Ext(static_cast<long double>(RoundToInt(x))); }
 // Inverse cosine in degrees, 0 to 180: atan2(sqrt((1 + x)(1 - x)), x) * 180/pi.
 Ext ArcCosDeg(Ext x);
 
+// Rounding up to a 32-bit signed integer, as a count is taken: the integer
+// part toward zero, plus one when a positive fraction remains (so the
+// ceiling).  The invalid-operation error when the result lies outside
+// -2^31 to 2^31 - 1, including 2^31 - 1 < x < 2^31.
+std::int32_t CeilToInt32(Ext x);
+
 // The decimal separator used to read and to show numbers.
 QChar DecimalSeparator();
 void SetDecimalSeparator(QChar separator);
