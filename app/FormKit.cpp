@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 
@@ -42,6 +43,33 @@ void CentreOnScreen(QWidget *window)
     window->move(area.x() + (area.width() - outer.width()) / 2,
                  area.y() + (area.height() - outer.height()) / 2);
 }
+
+// Turns a left-button release inside its label into a click.
+class LabelClickFilter : public QObject {
+public:
+    LabelClickFilter(QLabel *label, std::function<void()> handler)
+        : QObject(label), label_(label), handler_(std::move(handler))
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == label_ && event->type() == QEvent::MouseButtonRelease) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton && label_->rect().contains(mouse->position().toPoint())) {
+                RunHandler(handler_);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QLabel *label_;
+    std::function<void()> handler_;
+};
 
 } // namespace
 
@@ -89,6 +117,11 @@ void FinishDesign(QWidget *window)
     const QVariant pos = window->property("screenPos");
     if (pos.isValid())
         window->move(pos.toPoint());
+}
+
+void ConnectClick(QLabel *label, std::function<void()> handler)
+{
+    new LabelClickFilter(label, std::move(handler)); // owned by the label
 }
 
 TCalcForm::TCalcForm(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_QuitOnClose, false); }
