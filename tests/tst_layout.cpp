@@ -70,6 +70,9 @@ private slots:
             {Form7, "Edit2", "Label10"}, {Form7, "Edit3", "Label11"}, {Form7, "Edit4", "Label14"},
             {Form7, "Edit8", "Label31"}, {Form7, "Edit5", "Label17"}, {Form7, "Edit6", "Label19"},
             {Form7, "Edit7", "Label24"},
+            {Form11, "Edit1", "Label2"}, {Form11, "Edit2", "Label3"}, {Form11, "Edit3", "Label4"},
+            {Form11, "Edit4", "Label4"}, {Form11, "Edit6", "Label6"}, {Form11, "Edit7", "Label8"},
+            {Form11, "Edit8", "Label9"}, {Form11, "Edit9", "Label10"}, {Form11, "Edit10", "Label11"},
         };
         for (const auto &gap : gaps) {
             const QRect f = InWindow(Control<QLineEdit>(gap.window, QLatin1String(gap.field)));
