@@ -73,6 +73,8 @@ private slots:
             {Form11, "Edit1", "Label2"}, {Form11, "Edit2", "Label3"}, {Form11, "Edit3", "Label4"},
             {Form11, "Edit4", "Label4"}, {Form11, "Edit6", "Label6"}, {Form11, "Edit7", "Label8"},
             {Form11, "Edit8", "Label9"}, {Form11, "Edit9", "Label10"}, {Form11, "Edit10", "Label11"},
+            {Form12, "Edit1", "Label10"}, {Form12, "Edit2", "Label11"}, {Form12, "Edit3", "Label12"},
+            {Form12, "Edit4", "Label15"},
         };
         for (const auto &gap : gaps) {
             const QRect f = InWindow(Control<QLineEdit>(gap.window, QLatin1String(gap.field)));
