@@ -44,6 +44,20 @@ void CentreOnScreen(QWidget *window)
                  area.y() + (area.height() - outer.height()) / 2);
 }
 
+// Some faces draw glyphs above their ascent (the diaeresis of a capital Ё),
+// which a label as high as its font would clip.  A top margin of that rise,
+// with the label moved up by as much, keeps the baseline where it was.
+void MakeRoomAboveAscent(QLabel *label)
+{
+    const QFontMetrics metrics(label->font());
+    const int rise = -metrics.tightBoundingRect(label->text()).top() - metrics.ascent();
+    if (rise <= 0)
+        return;
+    label->setContentsMargins(0, rise, 0, 0);
+    label->move(label->x(), label->y() - rise);
+    label->adjustSize();
+}
+
 // Turns a left-button release inside its label into a click.
 class LabelClickFilter : public QObject {
 public:
@@ -104,8 +118,10 @@ void FinishDesign(QWidget *window)
     for (QWidget *child : children)
         ApplyPixelSize(child);
     for (QLabel *label : window->findChildren<QLabel *>()) {
-        if (!label->objectName().startsWith(QLatin1String("Image")))
+        if (!label->objectName().startsWith(QLatin1String("Image"))) {
             label->adjustSize();
+            MakeRoomAboveAscent(label);
+        }
     }
     // A field without a stated maximum length takes text of any length.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {

@@ -83,6 +83,29 @@ private slots:
         }
     }
 
+    // No label clips its own text: glyphs that rise above the font's ascent
+    // (the diaeresis of a capital Ё) still lie inside the label.
+    void captionsInsideTheirLabels_data() { fieldsCoverOnlyBlanks_data(); }
+
+    void captionsInsideTheirLabels()
+    {
+        QFETCH(QWidget *, window);
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (label->text().isEmpty() || label->objectName().startsWith(QLatin1String("Image")))
+                continue;
+            const QFontMetrics fm(label->font());
+            const QRect content = label->contentsRect();
+            const int baseline = content.top() + (content.height() - fm.height()) / 2 + fm.ascent();
+            const QRect ink = fm.tightBoundingRect(label->text()).translated(0, baseline);
+            QVERIFY2(ink.top() >= 0 && ink.bottom() < label->height(),
+                     qPrintable(QStringLiteral("%1 (\"%2\") draws rows %3 to %4 of %5")
+                                    .arg(label->objectName(), label->text())
+                                    .arg(ink.top())
+                                    .arg(ink.bottom())
+                                    .arg(label->height())));
+        }
+    }
+
     void controlsInsideClientArea_data() { fieldsCoverOnlyBlanks_data(); }
 
     void controlsInsideClientArea()
