@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 
@@ -46,6 +47,47 @@ void CentreOnScreen(QWidget *window)
                  area.y() + (area.height() - outer.height()) / 2);
 }
 
+// Some faces draw glyphs above their ascent (the diaeresis of a capital Ё),
+// which a label as high as its font would clip.  A top margin of that rise,
+// with the label moved up by as much, keeps the baseline where it was.
+void MakeRoomAboveAscent(QLabel *label)
+{
+    const QFontMetrics metrics(label->font());
+    const int rise = -metrics.tightBoundingRect(label->text()).top() - metrics.ascent();
+    if (rise <= 0)
+        return;
+    label->setContentsMargins(0, rise, 0, 0);
+    label->move(label->x(), label->y() - rise);
+    label->adjustSize();
+}
+
+// Turns a left-button release inside its label into a click.
+class LabelClickFilter : public QObject {
+public:
+    LabelClickFilter(QLabel *label, std::function<void()> handler)
+        : QObject(label), label_(label), handler_(std::move(handler))
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == label_ && event->type() == QEvent::MouseButtonRelease) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton && label_->rect().contains(mouse->position().toPoint())) {
+                RunHandler(handler_);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QLabel *label_;
+    std::function<void()> handler_;
+};
+
 } // namespace
 
 Ext ReadNumber(const QLineEdit *field) { return ParseNumber(field->text()); }
@@ -85,8 +127,10 @@ void FinishDesign(QWidget *window)
     for (QWidget *child : children)
         ApplyPixelSize(child);
     for (QLabel *label : window->findChildren<QLabel *>()) {
-        if (!label->objectName().startsWith(QLatin1String("Image")))
+        if (!label->objectName().startsWith(QLatin1String("Image"))) {
             label->adjustSize();
+            MakeRoomAboveAscent(label);
+        }
     }
     // A field without a stated maximum length takes text of any length.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
@@ -98,6 +142,11 @@ void FinishDesign(QWidget *window)
     const QVariant pos = window->property("screenPos");
     if (pos.isValid())
         window->move(pos.toPoint());
+}
+
+void ConnectClick(QLabel *label, std::function<void()> handler)
+{
+    new LabelClickFilter(label, std::move(handler)); // owned by the label
 }
 
 TCalcForm::TCalcForm(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_QuitOnClose, false); }

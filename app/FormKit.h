@@ -9,6 +9,8 @@
 #include <QAbstractButton>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 
@@ -42,6 +44,14 @@ template <class Form> void ConnectClick(QAbstractButton *button, Form *form, voi
 {
     QObject::connect(button, &QAbstractButton::clicked, form,
                      [form, handler] { RunHandler([form, handler] { (form->*handler)(); }); });
+}
+
+// Connects a click on a label (the left button released inside it) to a
+// handler that runs under RunHandler.
+void ConnectClick(QLabel *label, std::function<void()> handler);
+template <class Form> void ConnectClick(QLabel *label, Form *form, void (Form::*handler)())
+{
+    ConnectClick(label, std::function<void()>([form, handler] { (form->*handler)(); }));
 }
 
 // Base of the fifteen calculator windows: closing one only hides it, and it

@@ -124,6 +124,16 @@ Ext ArcCos(Ext x)
 }
 
 Ext ArcCosDeg(Ext x) { return ArcCos(x) * 57.295779513082320877L; } // 180/pi
+std::int32_t CeilToInt32(Ext x)
+{
+    // The range test is made on the exact ceiling in extended precision, so
+    // no integer is formed before it is known to fit (a NaN fails it too).
+    const long double whole = std::trunc(x.value());
+    const long double count = x.value() - whole > 0 ? whole + 1 : whole;
+    if (!(count >= -2147483648.0L && count <= 2147483647.0L))
+        throw CalcError::invalidOperation();
+    return static_cast<std::int32_t>(count);
+}
 
 QChar DecimalSeparator() { return g_separator; }
 void SetDecimalSeparator(QChar separator) { g_separator = separator; }

@@ -93,6 +93,12 @@ Ext ArcCos(Ext x);
 // Inverse cosine in degrees, 0 to 180: ArcCos(x) * 180/pi.
 Ext ArcCosDeg(Ext x);
 
+// Rounding up to a 32-bit signed integer, as a count is taken: the integer
+// part toward zero, plus one when a positive fraction remains (so the
+// ceiling).  The invalid-operation error when the result lies outside
+// -2^31 to 2^31 - 1, including 2^31 - 1 < x < 2^31.
+std::int32_t CeilToInt32(Ext x);
+
 // The decimal separator used to read and to show numbers.
 QChar DecimalSeparator();
 void SetDecimalSeparator(QChar separator);

@@ -1,9 +1,9 @@
 #include "Unit1.h"
 
+#include "FormKit.h"
 #include "Forms.h"
 
 #include <QDesktopServices>
-#include <QMouseEvent>
 #include <QUrl>
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
@@ -30,7 +30,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     };
     for (const auto &c : commands)
         connect(c.item, &QAction::triggered, this, c.handler);
-    Label4->installEventFilter(this);
+    velorix::ConnectClick(Label4, this, &TForm1::Label4Click);
 }
 
 void TForm1::N2Click() { Form3->showAndRaise(); }
@@ -53,17 +53,6 @@ void TForm1::Label4Click()
 {
     // Whether a browser opened is not examined.
     QDesktopServices::openUrl(QUrl(QStringLiteral(VELORIX_SUPPORT_URL)));
-}
-
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Label4 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
-        Label4->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
-        Label4Click();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::changeEvent(QEvent *event)

@@ -29,6 +29,5 @@ public:
     void Label4Click();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 };

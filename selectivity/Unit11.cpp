@@ -1,9 +1,104 @@
 #include "Unit11.h"
 
+using namespace velorix;
+
+namespace {
+
+// Extended constants.
+constexpr long double kPi = 3.1415926535897932385L;
+constexpr long double kTwoPi = 6.283185307179586477L;
+constexpr long double kFourPi = 12.566370614359172954L;
+
+} // namespace
+
 TForm11::TForm11(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
-    velorix::FinishDesign(this);
-    velorix::ShowPicture(Image1, QStringLiteral(":/assets/lumped-filter.jpg"));
-    velorix::ShowPicture(Image2, QStringLiteral(":/assets/filter-design-graphs.jpg"));
+    FinishDesign(this);
+    ShowPicture(Image1, QStringLiteral(":/assets/lumped-filter.jpg"));
+    ShowPicture(Image2, QStringLiteral(":/assets/filter-design-graphs.jpg"));
+    ConnectClick(Button1, this, &TForm11::Button1Click);
+    ConnectClick(Button2, this, &TForm11::Button2Click);
+    ConnectClick(Button3, this, &TForm11::Button3Click);
+    ConnectClick(Button4, this, &TForm11::Button4Click);
+    ConnectClick(Button5, this, &TForm11::Button5Click);
+    ConnectClick(Label43, this, &TForm11::Label43Click);
+}
+
+// Step 1: is a lumped-selectivity filter worth using?  It is when the
+// relative pass band, П / (2 sqrt(2) f0), is at least the circuits' own
+// damping.
+void TForm11::Button1Click()
+{
+    f0 = ReadNumber(Edit1); // kHz
+    П = ReadNumber(Edit2);  // kHz
+    d = ReadNumber(Edit5);
+    const Ext x = Store(П / (Sqrt(2) * 2 * f0));
+    Label7->setText(x >= d ? QStringLiteral("Применение ФСС целесообразно.")
+                           : QStringLiteral("Применение ФСС нецелесообразно!"));
+    Label7->adjustSize();
+}
+
+// Step 2: generalised damping and relative adjacent-channel detuning, from
+// the values of step 1.
+void TForm11::Button2Click()
+{
+    const Ext β = Store(2 * f0 * d / П);
+    ShowNumber(Label13, β);
+    const Ext Δf = ReadNumber(Edit4); // adjacent-channel detuning, kHz
+    const Ext α = Store(2 * Δf / П);
+    ShowNumber(Label17, α);
+}
+
+// Step 3: sections needed for the adjacent-channel selectivity S, dB, when
+// one section gives σ1, dB (read off graph а).
+void TForm11::Button3Click()
+{
+    const Ext σ1 = ReadNumber(Edit11);
+    const Ext S = ReadNumber(Edit3);
+    const Ext q = Store(S / σ1);
+    ShowNumber(Label23, CeilToInt32(q));
+}
+
+// Step 4: tap ratios of the end circuits that match the source resistance
+// Rг and the load resistance Rн to the characteristic impedance ρ.
+void TForm11::Button4Click()
+{
+    ρ = ReadNumber(Edit6);            // kOhm
+    const Ext Rг = ReadNumber(Edit7); // Ohm
+    const Ext Rн = ReadNumber(Edit8); // Ohm
+    const Ext g1 = Store(1 / Rг);     // S
+    const Ext g2 = Store(1 / Rн);     // S
+    // Each ratio is remembered only once it has been computed and stored.
+    m1 = Store(Sqrt(1 / (ρ * 1000 * g1)));
+    ShowNumber(Label25, m1);
+    m2 = Store(Sqrt(1 / (ρ * 1000 * g2)));
+    ShowNumber(Label27, m2);
+}
+
+// Step 6: element values, pF and uH, from the values of steps 1 and 4 and
+// the source and load capacitances.
+void TForm11::Button5Click()
+{
+    const Ext Cи = ReadNumber(Edit9);                  // pF
+    const Ext Cн = ReadNumber(Edit10);                 // pF
+    const Ext C1 = Store(1000000 / (kTwoPi * f0 * ρ)); // coupling capacitors
+    ShowNumber(Label31, C1);
+    const Ext C2 = Store(1000000 / (kPi * П * ρ) - 2 * C1); // middle circuits
+    ShowNumber(Label34, C2);
+    const Ext C3 = Store(0.5L * C2 - m1 * m1 * Cи); // input circuit
+    ShowNumber(Label36, C3);
+    const Ext C4 = Store(0.5L * C2 - m2 * m2 * Cн); // output circuit
+    ShowNumber(Label38, C4);
+    const Ext L1 = Store(ρ * П * 1000000 / (f0 * f0 * kFourPi)); // middle circuits
+    ShowNumber(Label40, L1);
+    const Ext L2 = Store(2 * L1); // end circuits
+    ShowNumber(Label42, L2);
+}
+
+void TForm11::Label43Click()
+{
+    ShowWarning(
+        QStringLiteral("Литература: коллектив авторов, справочник по расчёту ВЧ транзисторных каскадов "
+                       "радиоприёмников, Москва, издательство \"Энергия\", 1975 г., с. 87."));
 }

@@ -1,3 +1,5 @@
+// Adjacent-channel selectivity of a lumped-selectivity filter improved by a
+// piezoelectric last section: its coupling capacitor.
 #pragma once
 
 #include "FormKit.h"
@@ -8,4 +10,6 @@ class TForm12 : public velorix::TCalcForm, private Ui::Form12 {
     Q_OBJECT
 public:
     explicit TForm12(QWidget *parent = nullptr);
+
+    void Button1Click();
 };

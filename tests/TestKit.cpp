@@ -72,9 +72,13 @@ void Type(QWidget *form, const QString &field, const QString &text)
         QTest::keyClicks(edit, text);
 }
 
-void Click(QWidget *form, const QString &button)
+void Click(QWidget *form, const QString &control)
 {
-    if (QAbstractButton *b = Control<QAbstractButton>(form, button))
+    if (QLabel *label = form->findChild<QLabel *>(control)) {
+        QTest::mouseClick(label, Qt::LeftButton);
+        return;
+    }
+    if (QAbstractButton *b = Control<QAbstractButton>(form, control))
         QTest::mouseClick(b, Qt::LeftButton);
 }
 

@@ -60,8 +60,8 @@ template <class T> T *Control(QWidget *form, const QString &name)
 
 // Replaces a field's text as a user would: select all, then type.
 void Type(QWidget *form, const QString &field, const QString &text);
-// Clicks a button or radio button with the mouse.
-void Click(QWidget *form, const QString &button);
+// Clicks a button, radio button or a label with a click handler with the mouse.
+void Click(QWidget *form, const QString &control);
 QString Text(QWidget *form, const QString &label);
 
 // Names of the controls that Tab visits, in order, from the first one.

@@ -88,11 +88,39 @@ private slots:
             {Form10, "Edit1", "Label3"}, {Form10, "Edit2", "Label4"}, {Form10, "Edit3", "Label7"},
             {Form13, "Edit1", "Label3"}, {Form13, "Edit2", "Label4"}, {Form13, "Edit4", "Label10"},
             {Form14, "Edit1", "Label2"}, {Form14, "Edit2", "Label3"}, {Form14, "Edit3", "Label10"},
+            {Form11, "Edit1", "Label2"}, {Form11, "Edit2", "Label3"}, {Form11, "Edit3", "Label4"},
+            {Form11, "Edit4", "Label4"}, {Form11, "Edit6", "Label6"}, {Form11, "Edit7", "Label8"},
+            {Form11, "Edit8", "Label9"}, {Form11, "Edit9", "Label10"}, {Form11, "Edit10", "Label11"},
+            {Form12, "Edit1", "Label10"}, {Form12, "Edit2", "Label11"}, {Form12, "Edit3", "Label12"},
+            {Form12, "Edit4", "Label15"},
         };
         for (const auto &gap : gaps) {
             const QRect f = InWindow(Control<QLineEdit>(gap.window, QLatin1String(gap.field)));
             const QRect l = InWindow(Control<QLabel>(gap.window, QLatin1String(gap.caption)));
             QVERIFY2(f.intersects(l), gap.field);
+        }
+    }
+
+    // No label clips its own text: glyphs that rise above the font's ascent
+    // (the diaeresis of a capital Ё) still lie inside the label.
+    void captionsInsideTheirLabels_data() { fieldsCoverOnlyBlanks_data(); }
+
+    void captionsInsideTheirLabels()
+    {
+        QFETCH(QWidget *, window);
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (label->text().isEmpty() || label->objectName().startsWith(QLatin1String("Image")))
+                continue;
+            const QFontMetrics fm(label->font());
+            const QRect content = label->contentsRect();
+            const int baseline = content.top() + (content.height() - fm.height()) / 2 + fm.ascent();
+            const QRect ink = fm.tightBoundingRect(label->text()).translated(0, baseline);
+            QVERIFY2(ink.top() >= 0 && ink.bottom() < label->height(),
+                     qPrintable(QStringLiteral("%1 (\"%2\") draws rows %3 to %4 of %5")
+                                    .arg(label->objectName(), label->text())
+                                    .arg(ink.top())
+                                    .arg(ink.bottom())
+                                    .arg(label->height())));
         }
     }
 

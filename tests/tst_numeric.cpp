@@ -291,6 +291,44 @@ private slots:
         QCOMPARE(FormatNumber(Round(-0.4)), QStringLiteral("0"));
     }
 
+    void ceilToInt32_data()
+    {
+        QTest::addColumn<long double>("value");
+        QTest::addColumn<QString>("count"); // the count, or the error's message
+        const auto row = [](const char *name, long double v, const QString &count) {
+            QTest::newRow(name) << v << count;
+        };
+        row("whole", 5, "5");
+        row("positive fraction", 5.25L, "6");
+        row("negative fraction", -5.25L, "-5");
+        row("tiny positive", 1e-300L, "1");
+        row("tiny negative", -1e-300L, "0");
+        row("zero", 0, "0");
+        row("largest", 2147483647.0L, "2147483647");
+        row("just above largest whole", 2147483646.5L, "2147483647");
+        row("fraction above largest", 2147483647.5L, kInvalid);
+        row("just below 2^31", 2147483647.99999999953L, kInvalid);
+        row("2^31", 2147483648.0L, kInvalid);
+        row("smallest", -2147483648.0L, "-2147483648");
+        row("fraction below smallest", -2147483648.5L, "-2147483648");
+        row("below smallest", -2147483649.0L, kInvalid);
+        row("huge", 1e300L, kInvalid);
+        row("huge negative", -1e4000L, kInvalid);
+    }
+
+    void ceilToInt32()
+    {
+        QFETCH(long double, value);
+        QFETCH(QString, count);
+        QString got;
+        try {
+            got = QString::number(CeilToInt32(value));
+        } catch (const CalcError &e) {
+            got = e.message();
+        }
+        QCOMPARE(got, count);
+    }
+
     void arcCosDeg_data()
     {
         QTest::addColumn<long double>("x");

@@ -1,0 +1,81 @@
+// The coupling capacitor of the piezoelectric section, driven as a user
+// drives it.
+#include "TestKit.h"
+
+using namespace velorix;
+using namespace velorix::test;
+
+class TestForm12 : public QObject {
+    Q_OBJECT
+    std::unique_ptr<BoxRecorder> boxes;
+
+private slots:
+    void init()
+    {
+        boxes = StartWindowTest(Form12);
+        Control<QLabel>(Form12, QStringLiteral("Label17"))->setText(QStringLiteral("old"));
+    }
+
+    void cleanup() { boxes.reset(); }
+
+    void coupling_data()
+    {
+        QTest::addColumn<QStringList>("fields"); // Rф, ρк, а, Cк
+        QTest::addColumn<QString>("shown");      // "old" where unchanged
+        QTest::addColumn<QString>("box");
+        const QString divZero = QStringLiteral("error: Floating point division by zero.");
+        const QString invalid = QStringLiteral("error: Invalid floating point operation.");
+        const auto notANumber = [](const char *text) {
+            return QStringLiteral("error: '%1' is not a valid floating point value.")
+                .arg(QString::fromUtf8(text));
+        };
+        QTest::newRow("1000, 10000, 10, 100")
+            << QStringList{"1000", "10000", "10", "100"} << "10" << QString();
+        QTest::newRow("510, 5000, 7, 470")
+            << QStringList{"510", "5000", "7", "470"} << "56.7347210394884" << QString();
+        QTest::newRow("1500, 20000, 300, 56")
+            << QStringList{"1500", "20000", "300", "56"} << "0.885437744847146" << QString();
+        QTest::newRow("comma separator")
+            << QStringList{"1500", "2e4", "3e2", "56,0"} << "0,885437744847146" << QString();
+        QTest::newRow("Rф = 0") << QStringList{"0", "5000", "7", "470"} << "0" << QString();
+        QTest::newRow("negative Cк") << QStringList{"1000", "10000", "10", "-100"} << "-10" << QString();
+        QTest::newRow("а = 0") << QStringList{"1000", "10000", "0", "100"} << "old" << divZero;
+        QTest::newRow("ρк = 0") << QStringList{"1000", "0", "10", "100"} << "old" << divZero;
+        QTest::newRow("Rф = 0, а = 0") << QStringList{"0", "10000", "0", "100"} << "old" << invalid;
+        QTest::newRow("negative ratio") << QStringList{"-1000", "10000", "10", "100"} << "old" << invalid;
+        // а ρк is stored as a double, and beyond the largest double it overflows.
+        QTest::newRow("а ρк beyond a double") << QStringList{"1000", "1e306", "999", "100"} << "old"
+                                              << QStringLiteral("error: Floating point overflow.");
+        // Every field is read before any arithmetic, in order.
+        QTest::newRow("bad Rф and Cк") << QStringList{"R", "0", "0", "C"} << "old" << notANumber("R");
+        QTest::newRow("bad а") << QStringList{"1000", "10000", "7a", "100"} << "old" << notANumber("7a");
+        QTest::newRow("empty Cк") << QStringList{"1000", "0", "0", ""} << "old" << notANumber("");
+    }
+
+    void coupling()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, shown);
+        QFETCH(QString, box);
+        if (QTest::currentDataTag() == QLatin1String("comma separator"))
+            SetDecimalSeparator(QLatin1Char(','));
+        Fill(Form12, fields);
+        Click(Form12, QStringLiteral("Button1"));
+        QCOMPARE(Text(Form12, QStringLiteral("Label17")), shown);
+        QCOMPARE(boxes->take(), box.isEmpty() ? QStringList() : QStringList{box});
+    }
+
+    void coefficientTakesThreeCharacters()
+    {
+        Type(Form12, QStringLiteral("Edit3"), QStringLiteral("1000"));
+        QCOMPARE(Control<QLineEdit>(Form12, QStringLiteral("Edit3"))->text(), QStringLiteral("100"));
+    }
+
+    void tabOrder()
+    {
+        QCOMPARE(TabOrder(Form12), QStringList({"Edit1", "Edit2", "Edit3", "Edit4", "Button1"}));
+    }
+};
+
+VELORIX_TEST_MAIN(TestForm12)
+#include "tst_form12.moc"
