@@ -39,7 +39,7 @@ QImage DrawIcon(int size)
     p.drawPath(wave);
 
     // A resistor on a wire below.
-    p.setPen(QPen(QColor(0x1f, 0x3a, 0x68), size < 32 ? 4 : 3, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(QColor(0x1f, 0x3a, 0x68), size < 32 ? 4 : 3, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     p.drawLine(QPointF(5, 35), QPointF(14, 35));
     p.drawLine(QPointF(34, 35), QPointF(43, 35));
     p.drawRect(QRectF(14, 30, 20, 10));
