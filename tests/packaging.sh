@@ -6,6 +6,7 @@
 #   packaging.sh install  BUILD ID VERSION PROBE   cmake --install into a temporary prefix
 #   packaging.sh package  BUILD ID VERSION PROBE   cpack, lintian, the package's fields
 #                                                  and files, and its program started
+# lintian must find neither errors nor warnings.
 # PROBE is the folder of the test plugin that reports the first shown window.
 set -euo pipefail
 
@@ -91,7 +92,7 @@ package)
   [ -f "$deb" ] || { ls "$work/out"; exit 1; }
 
   echo "lintian:"
-  lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian reports errors"
+  lintian --fail-on error,warning --tag-display-limit 0 "$deb" || fail "lintian reports errors or warnings"
 
   field() { dpkg-deb -f "$deb" "$1"; }
   check "Package is velorix" test "$(field Package)" = velorix
