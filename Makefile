@@ -1,7 +1,7 @@
 # The two Quick start commands: `make run` and `make test`.
 BUILD ?= build
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test package clean
 
 all: build
 
@@ -19,6 +19,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# The Debian package, $(BUILD)/velorix_VERSION_ARCH.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QPointer>
+#include <QTranslator>
 
 TForm1 *Form1 = nullptr;
 TForm2 *Form2 = nullptr;
@@ -33,12 +35,29 @@ void InitApplication()
     InitResources();
     ResetFloatEnvironment();
     QCoreApplication::setApplicationName(QStringLiteral("Velorix"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELORIX_VERSION));
+    // The name of the desktop entry, so that the desktop finds its icon and
+    // groups the windows under it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELORIX_APP_ID));
+    LoadQtTranslation();
     QIcon icon;
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     RegisterFonts();
     UpdateDecimalSeparator();
+}
+
+void LoadQtTranslation()
+{
+    // The interface is Russian whatever the regional settings are, so Qt's own
+    // texts (the fields' context menu, standard dialog texts) are Russian too.
+    // Without the translation installed they stay English.
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 void CreateForms()

@@ -42,9 +42,13 @@ extern TForm16 *Form16;
 
 namespace velorix {
 
-// Application title and icon, fonts, decimal separator and the
-// floating-point environment.  Needs the QApplication.
+// Application title, version, desktop file name and icon, Qt's Russian texts,
+// fonts, decimal separator and the floating-point environment.  Needs the
+// QApplication.
 void InitApplication();
+
+// Installs Qt's Russian translation (qtbase_ru.qm) when the system has it.
+void LoadQtTranslation();
 
 // Creates Form1 to Form16 in this order; Form1 is the main window.
 void CreateForms();

@@ -56,6 +56,9 @@ void ShowErrorBox(const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, Title(), text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    // The button reads "OK" in every language, as the warning box's does, not
+    // the translation's text for the standard button.
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
 }
 

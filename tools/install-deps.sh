@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need,
-# and only those that are missing.
+# Installs the Debian 12 packages that building, running, testing and
+# packaging need, and only those that are missing: Qt's Russian texts, and
+# the tools that check the desktop entry, the AppStream metadata and the
+# Debian package.
 set -euo pipefail
 
 packages=(
@@ -8,6 +10,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg62-turbo-dev
   fonts-wine fonts-dejavu-core
+  qt6-translations-l10n
+  desktop-file-utils appstream lintian dpkg-dev file
 )
 
 missing=()

@@ -1,5 +1,7 @@
-// Draws the application icon, a sine wave across a resistor, at 16, 32 and
-// 48 px, and writes assets/icon-N.png.  Run through the "icons" target.
+// Draws the application icon, a sine wave across a resistor, and writes
+// assets/icon-N.png: 16, 32 and 48 px for the windows (compiled in), and
+// 64, 128 and 256 px besides for the desktop's icon theme.  Run through the
+// "icons" target.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -37,7 +39,7 @@ QImage DrawIcon(int size)
     p.drawPath(wave);
 
     // A resistor on a wire below.
-    p.setPen(QPen(QColor(0x1f, 0x3a, 0x68), size < 32 ? 4 : 3, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(QColor(0x1f, 0x3a, 0x68), size < 32 ? 4 : 3, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     p.drawLine(QPointF(5, 35), QPointF(14, 35));
     p.drawLine(QPointF(34, 35), QPointF(43, 35));
     p.drawRect(QRectF(14, 30, 20, 10));
@@ -50,7 +52,7 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("assets");
-    for (int size : {16, 32, 48}) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
         if (!DrawIcon(size).save(QStringLiteral("%1/icon-%2.png").arg(folder).arg(size)))
             return 1;
     }
