@@ -16,8 +16,31 @@ std::vector<QWidget *> AllWindows()
     return windows;
 }
 
+// Least room between a caption's text and the result that follows it, px.
+constexpr int kResultGap = 3;
+
 // The rectangle of a widget in its window's coordinates.
 QRect InWindow(const QWidget *w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+
+// The advance boxes of a label's non-blank characters, in window coordinates,
+// one text line high.
+QList<QRect> CharacterBoxes(const QLabel *label)
+{
+    const QFontMetrics fm(label->font());
+    const QRect l = InWindow(label);
+    const int x0 = l.left() + label->contentsRect().left();
+    const int top = l.top() + label->contentsRect().top();
+    const QString text = label->text();
+    QList<QRect> boxes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char(' '))
+            continue;
+        const int left = x0 + fm.horizontalAdvance(text.left(i));
+        const int right = x0 + fm.horizontalAdvance(text.left(i + 1));
+        boxes << QRect(left, top, right - left, fm.height());
+    }
+    return boxes;
+}
 
 } // namespace
 
@@ -66,31 +89,29 @@ private slots:
             const char *field;
             const char *caption;
         } gaps[] = {
-            {Form3, "Edit1", "Label3"},  {Form3, "Edit2", "Label4"},  {Form7, "Edit1", "Label9"},
-            {Form7, "Edit2", "Label10"}, {Form7, "Edit3", "Label11"}, {Form7, "Edit4", "Label14"},
-            {Form7, "Edit8", "Label31"}, {Form7, "Edit5", "Label17"}, {Form7, "Edit6", "Label19"},
-            {Form7, "Edit7", "Label24"},
-            {Form4, "Edit1", "Label3"},  {Form4, "Edit2", "Label4"},  {Form5, "Edit1", "Label3"},
-            {Form5, "Edit2", "Label4"},  {Form5, "Edit3", "Label5"},  {Form5, "Edit4", "Label18"},
-            {Form6, "Edit1", "Label3"},  {Form6, "Edit2", "Label4"},  {Form6, "Edit3", "Label5"},
-            {Form6, "Edit4", "Label16"},
-            {Form2, "Edit6", "Label21"}, {Form2, "Edit7", "Label22"}, {Form2, "Edit8", "Label26"},
-            {Form2, "Edit9", "Label26"}, {Form2, "Edit10", "Label27"}, {Form2, "Edit11", "Label31"},
-            {Form2, "Edit12", "Label32"}, {Form15, "Edit1", "Label4"}, {Form15, "Edit2", "Label5"},
-            {Form15, "Edit3", "Label6"}, {Form15, "Edit5", "Label14"}, {Form15, "Edit6", "Label15"},
-            {Form15, "Edit7", "Label16"}, {Form15, "Edit8", "Label17"}, {Form16, "Edit1", "Label4"},
-            {Form16, "Edit2", "Label5"}, {Form16, "Edit6", "Label11"}, {Form16, "Edit7", "Label12"},
-            {Form16, "Edit5", "Label10"}, {Form16, "Edit8", "Label15"},
-            {Form8, "Edit1", "Label7"},  {Form8, "Edit2", "Label8"},
-            {Form8, "Edit3", "Label9"},  {Form8, "Edit4", "Label11"}, {Form8, "Edit5", "Label12"},
-            {Form8, "Edit6", "Label12"}, {Form8, "Edit7", "Label13"}, {Form9, "Edit1", "Label2"},
-            {Form9, "Edit2", "Label3"},  {Form9, "Edit4", "Label10"}, {Form9, "Edit3", "Label8"},
-            {Form10, "Edit1", "Label3"}, {Form10, "Edit2", "Label4"}, {Form10, "Edit3", "Label7"},
-            {Form13, "Edit1", "Label3"}, {Form13, "Edit2", "Label4"}, {Form13, "Edit4", "Label10"},
-            {Form14, "Edit1", "Label2"}, {Form14, "Edit2", "Label3"}, {Form14, "Edit3", "Label10"},
-            {Form11, "Edit1", "Label2"}, {Form11, "Edit2", "Label3"}, {Form11, "Edit3", "Label4"},
-            {Form11, "Edit4", "Label4"}, {Form11, "Edit6", "Label6"}, {Form11, "Edit7", "Label8"},
-            {Form11, "Edit8", "Label9"}, {Form11, "Edit9", "Label10"}, {Form11, "Edit10", "Label11"},
+            {Form3, "Edit1", "Label3"},   {Form3, "Edit2", "Label4"},   {Form7, "Edit1", "Label9"},
+            {Form7, "Edit2", "Label10"},  {Form7, "Edit3", "Label11"},  {Form7, "Edit4", "Label14"},
+            {Form7, "Edit8", "Label31"},  {Form7, "Edit5", "Label17"},  {Form7, "Edit6", "Label19"},
+            {Form7, "Edit7", "Label24"},  {Form4, "Edit1", "Label3"},   {Form4, "Edit2", "Label4"},
+            {Form5, "Edit1", "Label3"},   {Form5, "Edit2", "Label4"},   {Form5, "Edit3", "Label5"},
+            {Form5, "Edit4", "Label18"},  {Form6, "Edit1", "Label3"},   {Form6, "Edit2", "Label4"},
+            {Form6, "Edit3", "Label5"},   {Form6, "Edit4", "Label16"},  {Form2, "Edit6", "Label21"},
+            {Form2, "Edit7", "Label22"},  {Form2, "Edit8", "Label26"},  {Form2, "Edit9", "Label26"},
+            {Form2, "Edit10", "Label27"}, {Form2, "Edit11", "Label31"}, {Form2, "Edit12", "Label32"},
+            {Form15, "Edit1", "Label4"},  {Form15, "Edit2", "Label5"},  {Form15, "Edit3", "Label6"},
+            {Form15, "Edit5", "Label14"}, {Form15, "Edit6", "Label15"}, {Form15, "Edit7", "Label16"},
+            {Form15, "Edit8", "Label17"}, {Form16, "Edit1", "Label4"},  {Form16, "Edit2", "Label5"},
+            {Form16, "Edit6", "Label11"}, {Form16, "Edit7", "Label12"}, {Form16, "Edit5", "Label10"},
+            {Form16, "Edit8", "Label15"}, {Form8, "Edit1", "Label7"},   {Form8, "Edit2", "Label8"},
+            {Form8, "Edit3", "Label9"},   {Form8, "Edit4", "Label11"},  {Form8, "Edit5", "Label12"},
+            {Form8, "Edit6", "Label12"},  {Form8, "Edit7", "Label13"},  {Form9, "Edit1", "Label2"},
+            {Form9, "Edit2", "Label3"},   {Form9, "Edit4", "Label10"},  {Form9, "Edit3", "Label8"},
+            {Form10, "Edit1", "Label3"},  {Form10, "Edit2", "Label4"},  {Form10, "Edit3", "Label7"},
+            {Form13, "Edit1", "Label3"},  {Form13, "Edit2", "Label4"},  {Form13, "Edit4", "Label10"},
+            {Form14, "Edit1", "Label2"},  {Form14, "Edit2", "Label3"},  {Form14, "Edit3", "Label10"},
+            {Form11, "Edit1", "Label2"},  {Form11, "Edit2", "Label3"},  {Form11, "Edit3", "Label4"},
+            {Form11, "Edit4", "Label4"},  {Form11, "Edit6", "Label6"},  {Form11, "Edit7", "Label8"},
+            {Form11, "Edit8", "Label9"},  {Form11, "Edit9", "Label10"}, {Form11, "Edit10", "Label11"},
             {Form12, "Edit1", "Label10"}, {Form12, "Edit2", "Label11"}, {Form12, "Edit3", "Label12"},
             {Form12, "Edit4", "Label15"},
         };
@@ -122,6 +143,70 @@ private slots:
                                     .arg(ink.bottom())
                                     .arg(label->height())));
         }
+    }
+
+    // A result label (empty until a handler writes it) starts clear of the
+    // caption characters around its left edge, so that "пФ =" and the number
+    // after it never run together.
+    void resultsStartClearOfCaptions_data() { fieldsCoverOnlyBlanks_data(); }
+
+    void resultsStartClearOfCaptions()
+    {
+        QFETCH(QWidget *, window);
+        const auto labels = window->findChildren<QLabel *>();
+        QStringList touches;
+        for (const QLabel *result : labels) {
+            if (!result->text().isEmpty() || result->objectName().startsWith(QLatin1String("Image")))
+                continue;
+            const QRect r = InWindow(result);
+            const QRect start(r.left() - kResultGap, r.top(), 2 * kResultGap, result->fontMetrics().height());
+            for (const QLabel *caption : labels) {
+                const QRect c = InWindow(caption);
+                const QString text = caption->text();
+                if (text.isEmpty() || caption == result || !c.intersects(start))
+                    continue;
+                const QFontMetrics fm(caption->font());
+                const int x0 = c.left() + caption->contentsRect().left();
+                for (qsizetype i = 0; i < text.size(); ++i) {
+                    const int left = x0 + fm.horizontalAdvance(text.left(i));
+                    const int right = x0 + fm.horizontalAdvance(text.left(i + 1));
+                    const bool touched = left < start.right() + 1 && right > start.left();
+                    if (touched && text[i] != QLatin1Char(' '))
+                        touches << QStringLiteral("%1 at %2 touches '%3' of %4 (\"%5\")")
+                                       .arg(result->objectName())
+                                       .arg(r.left())
+                                       .arg(text[i])
+                                       .arg(caption->objectName(), text);
+                }
+            }
+        }
+        QVERIFY2(touches.isEmpty(), qPrintable(touches.join(QStringLiteral("; "))));
+    }
+
+    // Two captions on one row never draw over each other's characters.
+    void captionsKeepApart_data() { fieldsCoverOnlyBlanks_data(); }
+
+    void captionsKeepApart()
+    {
+        QFETCH(QWidget *, window);
+        const auto labels = window->findChildren<QLabel *>();
+        QStringList overlaps;
+        for (const QLabel *a : labels) {
+            for (const QLabel *b : labels) {
+                if (a >= b || a->text().isEmpty() || b->text().isEmpty() ||
+                    !InWindow(a).intersects(InWindow(b)))
+                    continue;
+                const auto inkA = CharacterBoxes(a), inkB = CharacterBoxes(b);
+                for (const QRect &x : inkA) {
+                    for (const QRect &y : inkB) {
+                        if (x.intersects(y))
+                            overlaps << QStringLiteral("%1 and %2").arg(a->objectName(), b->objectName());
+                    }
+                }
+            }
+        }
+        overlaps.removeDuplicates();
+        QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(QStringLiteral("; "))));
     }
 
     void controlsInsideClientArea_data() { fieldsCoverOnlyBlanks_data(); }
