@@ -1,5 +1,7 @@
 #include "Unit5.h"
 
+#include "Reactance.h"
+
 using namespace velorix;
 
 TForm5::TForm5(QWidget *parent) : TCalcForm(parent)
@@ -17,10 +19,7 @@ void TForm5::Button1Click()
     const Ext f = ReadNumber(Edit3); // kHz
     const Ext U = ReadNumber(Edit4); // RMS volts
 
-    Ext a = f * 1000;                  // Hz
-    a = a * 6.283185307179586477L;     // 2 pi f, rad/s
-    const Ext k = 1e-9L * C;           // F
-    const Ext Xc = Store(1 / (a * k)); // Ohm
+    const Ext Xc = CapacitorReactance(C, f); // Ohm
     ShowNumber(Label7, Xc);
 
     const Ext Z = Store(Sqrt(R * R + Xc * Xc)); // Ohm
