@@ -12,6 +12,11 @@ QString Describe(MessageKind kind, const QString &text)
     return (kind == MessageKind::Warning ? QStringLiteral("warning: ") : QStringLiteral("error: ")) + text;
 }
 
+QString NotANumber(const QString &fieldText)
+{
+    return QStringLiteral("error: '%1' is not a valid floating point value.").arg(fieldText);
+}
+
 BoxRecorder::BoxRecorder()
 {
     SetMessagePresenter([this](MessageKind kind, const QString &text) { boxes_ << Describe(kind, text); });
@@ -86,6 +91,20 @@ QString Text(QWidget *form, const QString &label)
 {
     const QLabel *l = Control<QLabel>(form, label);
     return l ? l->text() : QString();
+}
+
+QStringList Texts(QWidget *form, const QStringList &labels)
+{
+    QStringList texts;
+    for (const QString &label : labels)
+        texts << Text(form, label);
+    return texts;
+}
+
+void SetTexts(QWidget *form, const QStringList &labels, const QString &text)
+{
+    for (const QString &label : labels)
+        Control<QLabel>(form, label)->setText(text);
 }
 
 void Fill(QWidget *form, const QStringList &texts)

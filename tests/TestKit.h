@@ -19,6 +19,12 @@ namespace velorix::test {
 // One recorded box: "warning: text" or "error: text".
 QString Describe(MessageKind kind, const QString &text);
 
+// The error boxes as the recorder gives them.
+inline const QString kDivZero = QStringLiteral("error: Floating point division by zero.");
+inline const QString kInvalid = QStringLiteral("error: Invalid floating point operation.");
+inline const QString kOverflow = QStringLiteral("error: Floating point overflow.");
+QString NotANumber(const QString &fieldText);
+
 // Records every warning and error box instead of showing it, and watches for
 // any other modal window: one that appears is closed, and the recorder fails
 // the running test when it is destroyed.
@@ -63,6 +69,9 @@ void Type(QWidget *form, const QString &field, const QString &text);
 // Clicks a button, radio button or a label with a click handler with the mouse.
 void Click(QWidget *form, const QString &control);
 QString Text(QWidget *form, const QString &label);
+// The texts of several labels, in order; one text put into all of them.
+QStringList Texts(QWidget *form, const QStringList &labels);
+void SetTexts(QWidget *form, const QStringList &labels, const QString &text);
 
 // Names of the controls that Tab visits, in order, from the first one.
 QStringList TabOrder(QWidget *form);

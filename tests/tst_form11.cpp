@@ -10,20 +10,12 @@ namespace {
 
 const QString kFeasible = QStringLiteral("Применение ФСС целесообразно.");
 const QString kNotFeasible = QStringLiteral("Применение ФСС нецелесообразно!");
-const QString kDivZero = QStringLiteral("error: Floating point division by zero.");
-const QString kInvalid = QStringLiteral("error: Invalid floating point operation.");
-const QString kOverflow = QStringLiteral("error: Floating point overflow.");
 const QStringList kStep2 = {"Label13", "Label17"};
 const QStringList kStep4 = {"Label25", "Label27"};
 const QStringList kStep6 = {"Label31", "Label34", "Label36", "Label38", "Label40", "Label42"};
 // Step 6 after step 1 (465 kHz, 9 kHz) and step 4 (10 kOhm, 1000 Ohm, 2000 Ohm), Cи 10 pF, Cн 15 pF.
 const QStringList kElements = {"34.226869482128",  "3468.32277418897", "1733.16138709449",
                                "1731.16138709449", "33.1227769181884", "66.2455538363768"};
-
-QString NotANumber(const QString &text)
-{
-    return QStringLiteral("error: '%1' is not a valid floating point value.").arg(text);
-}
 
 QStringList Texts(const QStringList &labels)
 {

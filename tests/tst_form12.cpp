@@ -23,8 +23,6 @@ private slots:
         QTest::addColumn<QStringList>("fields"); // Rф, ρк, а, Cк
         QTest::addColumn<QString>("shown");      // "old" where unchanged
         QTest::addColumn<QString>("box");
-        const QString divZero = QStringLiteral("error: Floating point division by zero.");
-        const QString invalid = QStringLiteral("error: Invalid floating point operation.");
         const auto notANumber = [](const char *text) {
             return QStringLiteral("error: '%1' is not a valid floating point value.")
                 .arg(QString::fromUtf8(text));
@@ -39,10 +37,10 @@ private slots:
             << QStringList{"1500", "2e4", "3e2", "56,0"} << "0,885437744847146" << QString();
         QTest::newRow("Rф = 0") << QStringList{"0", "5000", "7", "470"} << "0" << QString();
         QTest::newRow("negative Cк") << QStringList{"1000", "10000", "10", "-100"} << "-10" << QString();
-        QTest::newRow("а = 0") << QStringList{"1000", "10000", "0", "100"} << "old" << divZero;
-        QTest::newRow("ρк = 0") << QStringList{"1000", "0", "10", "100"} << "old" << divZero;
-        QTest::newRow("Rф = 0, а = 0") << QStringList{"0", "10000", "0", "100"} << "old" << invalid;
-        QTest::newRow("negative ratio") << QStringList{"-1000", "10000", "10", "100"} << "old" << invalid;
+        QTest::newRow("а = 0") << QStringList{"1000", "10000", "0", "100"} << "old" << kDivZero;
+        QTest::newRow("ρк = 0") << QStringList{"1000", "0", "10", "100"} << "old" << kDivZero;
+        QTest::newRow("Rф = 0, а = 0") << QStringList{"0", "10000", "0", "100"} << "old" << kInvalid;
+        QTest::newRow("negative ratio") << QStringList{"-1000", "10000", "10", "100"} << "old" << kInvalid;
         // а ρк is stored as a double, and beyond the largest double it overflows.
         QTest::newRow("а ρк beyond a double") << QStringList{"1000", "1e306", "999", "100"} << "old"
                                               << QStringLiteral("error: Floating point overflow.");

@@ -10,20 +10,8 @@ namespace {
 
 // rho, Rp, pass band, Z.
 const QStringList kResults = {"Label6", "Label9", "Label14", "Label12"};
-const QString kDivZero = QStringLiteral("error: Floating point division by zero.");
-const QString kInvalid = QStringLiteral("error: Invalid floating point operation.");
-const QString kOverflow = QStringLiteral("error: Floating point overflow.");
 
-QString NotANumber(const QString &text)
-{
-    return QStringLiteral("error: '%1' is not a valid floating point value.").arg(text);
-}
-
-void SetResults(QWidget *form)
-{
-    for (const QString &label : kResults)
-        Control<QLabel>(form, label)->setText(QStringLiteral("old"));
-}
+void SetResults(QWidget *form) { SetTexts(form, kResults, QStringLiteral("old")); }
 
 } // namespace
 

@@ -10,7 +10,6 @@ namespace {
 
 // n, R'n.
 const QStringList kResults = {"Label5", "Label9"};
-const QString kDivZero = QStringLiteral("error: Floating point division by zero.");
 
 } // namespace
 

@@ -7,9 +7,6 @@ using namespace velorix::test;
 
 namespace {
 
-const QString kDivZero = QStringLiteral("error: Floating point division by zero.");
-const QString kInvalid = QStringLiteral("error: Invalid floating point operation.");
-
 } // namespace
 
 class TestForm15 : public QObject {

@@ -8,8 +8,6 @@ using namespace velorix::test;
 namespace {
 
 const QStringList kResults = {"Label14", "Label17", "Label19"};
-const QString kDivZero = QStringLiteral("error: Floating point division by zero.");
-const QString kInvalid = QStringLiteral("error: Invalid floating point operation.");
 
 // Field texts in Edit order: rb1, re1, beta1, beta2, Rl, rb2, re2, Rs.
 QStringList Fields(const QString &rb1, const QString &re1, const QString &rb2, const QString &re2,
@@ -18,13 +16,7 @@ QStringList Fields(const QString &rb1, const QString &re1, const QString &rb2, c
     return {rb1, re1, beta1, beta2, Rl, rb2, re2, Rs};
 }
 
-QStringList Results()
-{
-    QStringList texts;
-    for (const QString &label : kResults)
-        texts << Text(Form16, label);
-    return texts;
-}
+QStringList Results() { return Texts(Form16, kResults); }
 
 } // namespace
 

@@ -21,10 +21,6 @@ const Section kSections[] = {
     {"Button5", {"Edit11", "Edit12"}, "Label34"},
 };
 
-const QString kDivZero = QStringLiteral("error: Floating point division by zero.");
-const QString kInvalid = QStringLiteral("error: Invalid floating point operation.");
-const QString kOverflow = QStringLiteral("error: Floating point overflow.");
-
 } // namespace
 
 class TestForm2 : public QObject {

@@ -12,22 +12,10 @@ const QStringList kResults = {"Label17", "Label19", "Label20", "Label21", "Label
 const QString kReWarning = QStringLiteral("warning: Rэ < 0, выберите транзистор с меньшим обратным током "
                                           "коллектора либо увеличьте ток покоя коллектора");
 const QString kRkWarning = QStringLiteral("warning: Rк < 0, увеличьте напряжение питания");
-const QString kDivision = QStringLiteral("error: Floating point division by zero.");
-const QString kInvalid = QStringLiteral("error: Invalid floating point operation.");
 
-QStringList Results()
-{
-    QStringList texts;
-    for (const QString &label : kResults)
-        texts << Text(Form8, label);
-    return texts;
-}
+QStringList Results() { return Texts(Form8, kResults); }
 
-void SetResults(const QString &text)
-{
-    for (const QString &label : kResults)
-        Control<QLabel>(Form8, label)->setText(text);
-}
+void SetResults(const QString &text) { SetTexts(Form8, kResults, text); }
 
 } // namespace
 
@@ -48,7 +36,7 @@ private slots:
         SetResults(QStringLiteral("old"));
         Fill(Form8, {"12", "-60", "60", "0.1", "2", "5", "0.3"});
         Click(Form8, QStringLiteral("Button1"));
-        QCOMPARE(boxes->take(), QStringList{kDivision});
+        QCOMPARE(boxes->take(), QStringList{kDivZero});
         QCOMPARE(Results(), QStringList(5, QStringLiteral("old")));
     }
 
@@ -93,7 +81,7 @@ private slots:
         fields[3] = "0";
         fields[6] = "0";
         QTest::newRow("no current margin")
-            << fields << "RadioButton1" << QStringList{"0", "0.216", old, old, old} << QStringList{kDivision};
+            << fields << "RadioButton1" << QStringList{"0", "0.216", old, old, old} << QStringList{kDivZero};
         fields[1] = "20";
         fields[2] = "20";
         QTest::newRow("no margin, Tmin = Tmax")
@@ -101,7 +89,7 @@ private slots:
         fields = base;
         fields[4] = "0";
         QTest::newRow("Ik = 0") << fields << "RadioButton1" << QStringList{"26", "0.216", "789", "0.7", old}
-                                << QStringList{kDivision};
+                                << QStringList{kDivZero};
         fields[0] = "0";
         fields[5] = "0.4";
         QTest::newRow("Ik = 0, Ek + Ec = Uke")

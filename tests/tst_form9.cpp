@@ -6,8 +6,6 @@ using namespace velorix::test;
 
 namespace {
 
-const QString kDivision = QStringLiteral("error: Floating point division by zero.");
-
 } // namespace
 
 class TestForm9 : public QObject {
