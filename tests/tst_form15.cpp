@@ -5,10 +5,6 @@
 using namespace velorix;
 using namespace velorix::test;
 
-namespace {
-
-} // namespace
-
 class TestForm15 : public QObject {
     Q_OBJECT
     std::unique_ptr<BoxRecorder> boxes;

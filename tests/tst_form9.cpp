@@ -4,10 +4,6 @@
 using namespace velorix;
 using namespace velorix::test;
 
-namespace {
-
-} // namespace
-
 class TestForm9 : public QObject {
     Q_OBJECT
     std::unique_ptr<BoxRecorder> boxes;
