@@ -109,6 +109,10 @@ private slots:
         QTest::newRow("1b still reads rb2")
             << "Button2" << Fields("200", "25", "x", "2.5", "50", "40", "100", "1000") << QStringList(3, old)
             << QStringLiteral("error: 'x' is not a valid floating point value.");
+        // T2's resistances are read before the two coefficients above them.
+        QTest::newRow("rb2 read before beta1")
+            << "Button1" << Fields("200", "25", "x", "2.5", "y", "40", "100", "1000") << QStringList(3, old)
+            << QStringLiteral("error: 'x' is not a valid floating point value.");
         QTest::newRow("Rs empty") << "Button1" << Fields("200", "25", "100", "2.5", "50", "40", "100", "")
                                   << QStringList(3, old)
                                   << QStringLiteral("error: '' is not a valid floating point value.");
