@@ -82,6 +82,11 @@ private slots:
         QTest::newRow("1b, beta1 beta2 near -1")
             << "Button2" << Fields("200", "25", "100", "2.5", "0.1", "-10", "100", "1000")
             << QStringList{"228", old, old} << kInvalid;
+        // With a 1 Ohm source the same near miss gives Rout = -2^54 + Rout0,
+        // which still rounds: nothing treats a near -1 as -1.
+        QTest::newRow("1b, beta1 beta2 near -1, Rs 1")
+            << "Button2" << Fields("200", "25", "100", "2.5", "0.1", "-10", "100", "1")
+            << QStringList{"228", "-1.8014398509482E16", "1.26074498567335"} << QString();
         // Rin0 = 11802.5 rounds to even.
         QTest::newRow("1a, Rl 0") << "Button1" << Fields("200", "25", "100", "2.5", "50", "40", "0", "1000")
                                   << QStringList{"11802", "6", old} << kDivZero;
@@ -95,6 +100,10 @@ private slots:
             << QStringList(3, old) << QStringLiteral("error: Floating point overflow.");
         QTest::newRow("1b still reads rb2")
             << "Button2" << Fields("200", "25", "x", "2.5", "50", "40", "100", "1000") << QStringList(3, old)
+            << QStringLiteral("error: 'x' is not a valid floating point value.");
+        // T2's resistances are read before the two coefficients above them.
+        QTest::newRow("rb2 read before beta1")
+            << "Button1" << Fields("200", "25", "x", "2.5", "y", "40", "100", "1000") << QStringList(3, old)
             << QStringLiteral("error: 'x' is not a valid floating point value.");
         QTest::newRow("Rs empty") << "Button1" << Fields("200", "25", "100", "2.5", "50", "40", "100", "")
                                   << QStringList(3, old)

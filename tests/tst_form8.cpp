@@ -130,6 +130,39 @@ private slots:
         QCOMPARE(Results(), results);
     }
 
+    // Each warning comes right after the label of the resistor it reports and
+    // before the next step: the labels as they stand while the box is up.
+    void warningsFollowTheirResistor_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("material");
+        QTest::addColumn<QStringList>("atBoxes");
+        QTest::newRow("Re") << QStringList{"12", "-60", "60", "2", "2", "5", "0.03"} << "RadioButton2"
+                            << QStringList{"32 | 0.216 | -92527 | old | old"};
+        QTest::newRow("Rk") << QStringList{"3", "-60", "60", "0.1", "2", "9", "0.3"} << "RadioButton1"
+                            << QStringList{"26 | 0.216 | 789 | 2.27743629525186 | -2650"};
+    }
+
+    void warningsFollowTheirResistor()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, material);
+        QFETCH(QStringList, atBoxes);
+        QStringList seen;
+        MessagePresenter recorder = SetMessagePresenter({});
+        SetMessagePresenter([&](MessageKind kind, const QString &text) {
+            seen << Results().join(QStringLiteral(" | "));
+            recorder(kind, text);
+        });
+        SetResults(QStringLiteral("old"));
+        Fill(Form8, fields);
+        Click(Form8, material);
+        Click(Form8, QStringLiteral("Button1"));
+        SetMessagePresenter(recorder);
+        QCOMPARE(boxes->take().size(), 1);
+        QCOMPARE(seen, atBoxes);
+    }
+
     void temperatureFieldsAreShort()
     {
         Type(Form8, QStringLiteral("Edit2"), QStringLiteral("-600"));
