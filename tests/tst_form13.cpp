@@ -140,6 +140,14 @@ private slots:
                                "6.28318530717959E307 | " + Rp + " | 1E303 | old",
                                "6.28318530717959E307 | " + Rp + " | 1E303 | old | " + kOverflow,
                                "6.28318530717959E307 | " + Rp + " | 1E303 | " + Rp};
+        // Q is remembered as soon as it is read: Rp overflows, and the third
+        // button then uses the new Q with the old Rp.
+        QTest::newRow("overflowing Rp keeps the new Q")
+            << "." << chain + QStringList{"Edit2=1e307", "Button1", "Edit3=10", "Button2", "Button3"}
+            << chained +
+                   QStringList{"2.92168116783851E307 | " + Rp + " | 4.65 | 6683.15550383908",
+                               "2.92168116783851E307 | " + Rp + " | 4.65 | 6683.15550383908 | " + kOverflow,
+                               "2.92168116783851E307 | " + Rp + " | 4.65 | 26883.518166962"};
     }
 
     void sequences()
