@@ -63,6 +63,7 @@ private slots:
         Row(Form4, "overflow", ".", {"1e200", "1e200"}, {}, "Floating point overflow.");
         Row(Form4, "empty f", ".", {"100", ""}, {}, "'' is not a valid floating point value.");
         Row(Form4, "empty L", ".", {"", "1"}, {}, "'' is not a valid floating point value.");
+        Row(Form4, "L read before f", ".", {"1 uH", "x"}, {}, "'1 uH' is not a valid floating point value.");
         // 1e-6 or 2 pi rounded to double shows 0.584336233567701.
         Row(Form4, "extended constants", ".", {"1", "93"}, {"0.584336233567702"}, "");
 

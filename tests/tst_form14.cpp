@@ -82,6 +82,9 @@ private slots:
                                 << QStringList{"4 | old",
                                                "4 | old | error: '4,7' is not a valid floating point value.",
                                                "4 | 800"};
+        QTest::newRow("C1 read before C2")
+            << "." << divider("1 5", "x")
+            << QStringList{"old | old | error: '1 5' is not a valid floating point value."};
         QTest::newRow("bad load") << "."
                                   << divider("100", "300") + load50 + QStringList{"Edit3=50 Ohm", "Button2"}
                                   << QStringList{
