@@ -66,6 +66,8 @@ private slots:
         Row(Form4, "L read before f", ".", {"1 uH", "x"}, {}, "'1 uH' is not a valid floating point value.");
         // 1e-6 or 2 pi rounded to double shows 0.584336233567701.
         Row(Form4, "extended constants", ".", {"1", "93"}, {"0.584336233567702"}, "");
+        // 2 pi f is beyond the double range; only XL is stored.
+        Row(Form4, "2 pi f beyond double", ".", {"1e-300", "1e306"}, {"6283.18530717959"}, "");
 
         // UC = 8.4673301596483 (Label22) is the extended-precision check:
         // double arithmetic shows 8.46733015964831.
