@@ -63,6 +63,11 @@ private slots:
         Row(Form4, "overflow", ".", {"1e200", "1e200"}, {}, "Floating point overflow.");
         Row(Form4, "empty f", ".", {"100", ""}, {}, "'' is not a valid floating point value.");
         Row(Form4, "empty L", ".", {"", "1"}, {}, "'' is not a valid floating point value.");
+        Row(Form4, "L read before f", ".", {"1 uH", "x"}, {}, "'1 uH' is not a valid floating point value.");
+        // 1e-6 or 2 pi rounded to double shows 0.584336233567701.
+        Row(Form4, "extended constants", ".", {"1", "93"}, {"0.584336233567702"}, "");
+        // 2 pi f is beyond the double range; only XL is stored.
+        Row(Form4, "2 pi f beyond double", ".", {"1e-300", "1e306"}, {"6283.18530717959"}, "");
 
         // UC = 8.4673301596483 (Label22) is the extended-precision check:
         // double arithmetic shows 8.46733015964831.
@@ -133,6 +138,12 @@ private slots:
         Row(Form5, "first bad field", ".", {"100", "1,5", "1", ""}, {},
             "'1,5' is not a valid floating point value.");
         Row(Form5, "blank C", ".", {" ", "1000", "1", "10"}, {}, "' ' is not a valid floating point value.");
+        // 1e-9 rounded to double shows 2.51327412287184E-5 in Label17.
+        Row(Form5, "extended 1e-9", ".", {"1", "1000", "4", "10"},
+            {"39788.7357729738", "39801.300159813", "88.5603030793906", "2.51248073802798E-5", "0.001",
+             "2.51327412287183E-5", "0.000251248073802798", "9.99684322200815", "0.251248073802798",
+             "6.31255945896162E-5", "0.0025116876036381", "0.00251248073802798", "0.0251248073802798"},
+            "");
 
         Row(Form6, "100 nF, 1 kOhm, 1 kHz, 10 V", ".", {"100", "1000", "1", "10"},
             {"1591.54943091895", "0.001", "0.000628318530717959", "0.0011810098120014", "846.73301596483",
@@ -188,6 +199,12 @@ private slots:
         Row(Form6, "empty U", ".", {"100", "1000", "1", ""}, {}, "'' is not a valid floating point value.");
         Row(Form6, "first bad field", ".", {"x", "1000", "1e", "-"}, {},
             "'x' is not a valid floating point value.");
+        // 2 pi rounded to double shows 0.00014451326206513 in Label11.
+        Row(Form6, "extended 2 pi", ".", {"1", "1000", "23", "10"},
+            {"6919.78013443023", "0.001", "0.000144513262065131", "0.00101038808529827", "989.71871754089",
+             "0.01", "0.0014451326206513", "0.0101038808529827", "0.1", "0.014451326206513",
+             "0.101038808529827", "8.22307158517467"},
+            "");
     }
 
     void calculation()

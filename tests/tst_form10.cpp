@@ -53,6 +53,7 @@ private slots:
             {"ratio squared in extended", ".", "Button2", "1e-300", "1e300", "", "1E300", ""},
             {"load blanks", ".", "Button2", "  ", "1", "", "", "1"},
             {"ratio 1,5 under '.'", ".", "Button2", "8", "1,5", "", "", "2"},
+            {"load read before ratio", ".", "Button2", "8 Ohm", "x", "", "", "1"},
         };
         for (const auto &r : rows) {
             const QString load = QString::fromUtf8(r[3]), other = QString::fromUtf8(r[4]);

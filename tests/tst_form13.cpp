@@ -69,6 +69,11 @@ private slots:
                            "0.628318530717959 | 62.8318530717959 | 0.01 | old",
                            "0.628318530717959 | 62.8318530717959 | 0.01 | 6.28318530717959E-201"};
 
+        // 2 pi f0 is beyond the double range; only rho is stored.
+        QTest::newRow("2 pi f0 beyond double")
+            << "." << QStringList{"Edit1=1e306", "Edit2=1e-3", "Button1", "Edit3=100", "Button2"}
+            << QStringList{"6.28318530717959E300 | old | old | old",
+                           "6.28318530717959E300 | 6.28318530717959E302 | 1E304 | old"};
         QTest::newRow("second before first")
             << "." << QStringList{"Edit3=10", "Button2"} + first + QStringList{"Button2"}
             << QStringList{"old | 0 | 0 | old", rho + " | 0 | 0 | old",
@@ -128,6 +133,14 @@ private slots:
                                "6.28318530717959E307 | " + Rp + " | 1E303 | old",
                                "6.28318530717959E307 | " + Rp + " | 1E303 | old | " + kOverflow,
                                "6.28318530717959E307 | " + Rp + " | 1E303 | " + Rp};
+        // Q is remembered as soon as it is read: Rp overflows, and the third
+        // button then uses the new Q with the old Rp.
+        QTest::newRow("overflowing Rp keeps the new Q")
+            << "." << chain + QStringList{"Edit2=1e307", "Button1", "Edit3=10", "Button2", "Button3"}
+            << chained +
+                   QStringList{"2.92168116783851E307 | " + Rp + " | 4.65 | 6683.15550383908",
+                               "2.92168116783851E307 | " + Rp + " | 4.65 | 6683.15550383908 | " + kOverflow,
+                               "2.92168116783851E307 | " + Rp + " | 4.65 | 26883.518166962"};
     }
 
     void sequences()

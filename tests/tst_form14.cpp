@@ -52,6 +52,9 @@ private slots:
         QTest::newRow("comma separator")
             << "," << divider("150", "680") + QStringList{"Edit3=0,5", "Button2"}
             << QStringList{"5,53333333333333 | old", "5,53333333333333 | 15,3088888888889"};
+        // C1 + C2 is beyond the double range; only n is stored.
+        QTest::newRow("sum beyond double")
+            << "." << divider("1e308", "1e308") + load50 << QStringList{"2 | old", "2 | 200"};
         QTest::newRow("C2 = 0") << "." << divider("47", "0") + load50 << QStringList{"1 | old", "1 | 50"};
         QTest::newRow("C1 = -C2") << "." << divider("-47", "47") + load50 << QStringList{"0 | old", "0 | 0"};
         QTest::newRow("negative load") << "." << divider("100", "300") + QStringList{"Edit3=-50", "Button2"}
@@ -81,6 +84,9 @@ private slots:
                                 << QStringList{"4 | old",
                                                "4 | old | error: '4,7' is not a valid floating point value.",
                                                "4 | 800"};
+        QTest::newRow("C1 read before C2")
+            << "." << divider("1 5", "x")
+            << QStringList{"old | old | error: '1 5' is not a valid floating point value."};
         QTest::newRow("bad load") << "."
                                   << divider("100", "300") + load50 + QStringList{"Edit3=50 Ohm", "Button2"}
                                   << QStringList{
