@@ -127,10 +127,15 @@ void FinishDesign(QWidget *window)
     for (QWidget *child : children)
         ApplyPixelSize(child);
     for (QLabel *label : window->findChildren<QLabel *>()) {
-        if (!label->objectName().startsWith(QLatin1String("Image"))) {
-            label->adjustSize();
-            MakeRoomAboveAscent(label);
-        }
+        if (label->objectName().startsWith(QLatin1String("Image")))
+            continue;
+        // A result label (empty until a handler writes it) paints its own
+        // background: a long number that reaches a caption's unit is read
+        // over it, not tangled with it.
+        if (label->text().isEmpty())
+            label->setAutoFillBackground(true);
+        label->adjustSize();
+        MakeRoomAboveAscent(label);
     }
     // A field without a stated maximum length takes text of any length.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {

@@ -32,7 +32,8 @@ void ShowPicture(QLabel *box, const QString &resource);
 //  - the definition's geometry is the window's outer size, frame included,
 //    as on the desktop the program was designed for;
 //  - a widget's "pixelSize" property is its font's character height in pixels;
-//  - labels size themselves to their text (picture boxes, "ImageN", do not);
+//  - labels size themselves to their text (picture boxes, "ImageN", do not),
+//    and result labels, empty in the definition, paint their background;
 //  - a field without a maximum length takes text of any length;
 //  - the title bar has the system menu, minimise and close, no maximise.
 // A window with a "screenPos" property is shown there; one without is

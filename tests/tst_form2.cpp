@@ -118,6 +118,20 @@ private slots:
             QCOMPARE(Text(Form2, QLatin1String(other.result)), &other == &s ? shown : QStringLiteral("old"));
     }
 
+    // rк = 100000 is wider than the blanks between "rк =" and "Ом": the
+    // number is drawn over the unit, so the window shows the label's own
+    // pixels there and nothing of the caption beneath.
+    void longResultReadsOverTheCaption()
+    {
+        Fill(Form2, {"", "5", "10", "1", "1.05"});
+        Click(Form2, QStringLiteral("Button2"));
+        auto *rk = Control<QLabel>(Form2, QStringLiteral("Label15"));
+        QCOMPARE(rk->text(), QStringLiteral("100000"));
+        QVERIFY(rk->geometry().intersects(Control<QLabel>(Form2, QStringLiteral("Label14"))->geometry()));
+        QCOMPARE(Form2->grab(rk->geometry()).toImage().convertToFormat(QImage::Format_RGB32),
+                 rk->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
+
     void tabOrder()
     {
         QCOMPARE(TabOrder(Form2), QStringList({"Edit1", "Button1", "Edit2", "Edit3", "Edit4", "Edit5",
