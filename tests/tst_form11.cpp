@@ -181,6 +181,11 @@ private slots:
                                << QStringList{old, old} << QStringList{kDivZero};
         QTest::newRow("bad Δf") << QStringList{"465", "9", "0.006", "1 0"} << kFeasible
                                 << QStringList{"0.62", old} << QStringList{NotANumber("1 0")};
+        // β and α are stored as doubles, and beyond the largest double they overflow.
+        QTest::newRow("β beyond a double") << QStringList{"465", "1e-320", "0.006", "10"} << kNotFeasible
+                                           << QStringList{old, old} << QStringList{kOverflow};
+        QTest::newRow("α beyond a double") << QStringList{"465", "0.1", "0.006", "1e308"} << kNotFeasible
+                                           << QStringList{"55.8", old} << QStringList{kOverflow};
     }
 
     void step1ThenStep2()
@@ -295,6 +300,32 @@ private slots:
             << QStringList{"34.226869482128",  "3468.32277418897", "1733.16138709449",
                            "1730.41138709449", "33.1227769181884", "66.2455538363768"}
             << QStringList{kInvalid};
+        // The conductances are stored as doubles: 1 / 1e-320 overflows before any result.
+        QTest::newRow("g1 beyond a double")
+            << QStringList{"10", "1e-320", "2000", "10", "15"} << QStringList{old, old}
+            << QStringList{"34.226869482128",  "3468.32277418897", "1731.66138709449",
+                           "1730.41138709449", "33.1227769181884", "66.2455538363768"}
+            << QStringList{kOverflow};
+        QTest::newRow("g2 beyond a double")
+            << QStringList{"10", "1000", "1e-320", "10", "15"} << QStringList{old, old}
+            << QStringList{"34.226869482128",  "3468.32277418897", "1731.66138709449",
+                           "1730.41138709449", "33.1227769181884", "66.2455538363768"}
+            << QStringList{kOverflow};
+        // m1 = 4.1e308 does not fit a double: nothing shown, and step 6 then
+        // fails at C1 with the tiny ρ remembered.
+        QTest::newRow("m1 beyond a double")
+            << QStringList{"1e-312", "1.7e308", "2000", "10", "15"} << QStringList{old, old}
+            << QStringList(6, old) << QStringList{kOverflow, kOverflow};
+        // L1 = 3.3e308 does not fit a double: the capacitances are shown, L1 and L2 are not.
+        QTest::newRow("L1 beyond a double")
+            << QStringList{"1e308", "1000", "2000", "10", "15"}
+            << QStringList{"1E-154", "1.41421356237309E-154"} << QStringList{"3.4226869482128E-306",
+                                                                             "3.46832277418897E-304",
+                                                                             "1.73316138709449E-304",
+                                                                             "1.73116138709449E-304",
+                                                                             old,
+                                                                             old}
+            << QStringList{kOverflow};
         QTest::newRow("bad ρ") << QStringList{"10 kOhm", "1000", "2000", "10", "15"} << QStringList{old, old}
                                << unchanged << QStringList{NotANumber("10 kOhm")};
         QTest::newRow("bad Cн") << QStringList{"10", "1000", "2000", "10", "-"}
@@ -326,6 +357,22 @@ private slots:
         Step6(fields[3], fields[4]);
         QCOMPARE(Texts(kStep6), elements);
         QCOMPARE(boxes->take(), messages);
+    }
+
+    // A ratio whose store fails is not remembered: a later step 4 that fails
+    // before m1 leaves the earlier 0.5, which step 6 then uses.
+    void ratioRememberedOnlyOnceStored()
+    {
+        Step1(QStringLiteral("465"), QStringLiteral("9"), QStringLiteral("0.006"));
+        Step4(QStringLiteral("20"), QStringLiteral("5000"), QStringLiteral("5000"));
+        Step4(QStringLiteral("1e-312"), QStringLiteral("1.7e308"), QStringLiteral("1.7e308"));
+        Step4(QStringLiteral("10"), QStringLiteral("0"), QStringLiteral("0"));
+        QCOMPARE(boxes->take(), QStringList({kOverflow, kDivZero}));
+        QCOMPARE(Texts(kStep4), QStringList({"0.5", "0.5"}));
+        Step6(QStringLiteral("10"), QStringLiteral("15"));
+        QCOMPARE(Texts(kStep6), QStringList({"34.226869482128", "3468.32277418897", "1731.66138709449",
+                                             "1730.41138709449", "33.1227769181884", "66.2455538363768"}));
+        QCOMPARE(boxes->take(), QStringList());
     }
 
     // A remembered П of 0 fails step 6 at C2, after C1 is shown.
