@@ -326,6 +326,22 @@ private slots:
                                                                              old,
                                                                              old}
             << QStringList{kOverflow};
+        // Each element value is stored as it is computed: with m1 or m2 = 10 a
+        // source or load of 1e308 pF overflows C3 or C4, with ρ = 3e307 kOhm L2 overflows.
+        QTest::newRow("C3 beyond a double")
+            << QStringList{"10", "1e6", "2000", "1e308", "15"} << QStringList{"10", "0.447213595499958"}
+            << QStringList{"34.226869482128", "3468.32277418897", old, old, old, old}
+            << QStringList{kOverflow};
+        QTest::newRow("C4 beyond a double")
+            << QStringList{"10", "1000", "1e6", "10", "1e308"} << QStringList{"0.316227766016838", "10"}
+            << QStringList{"34.226869482128", "3468.32277418897", "1733.16138709449", old, old, old}
+            << QStringList{kOverflow};
+        QTest::newRow("L2 beyond a double")
+            << QStringList{"3e307", "1000", "2000", "10", "15"}
+            << QStringList{"1.82574185835055E-154", "2.58198889747161E-154"}
+            << QStringList{"1.14089564940427E-305", "1.15610759139632E-303", "5.77720462364829E-304",
+                           "5.77053795698162E-304", "9.93683307545652E307",  old}
+            << QStringList{kOverflow};
         QTest::newRow("bad ρ") << QStringList{"10 kOhm", "1000", "2000", "10", "15"} << QStringList{old, old}
                                << unchanged << QStringList{NotANumber("10 kOhm")};
         QTest::newRow("bad Cн") << QStringList{"10", "1000", "2000", "10", "-"}
@@ -384,6 +400,17 @@ private slots:
         Step6(QStringLiteral("10"), QStringLiteral("15"));
         QCOMPARE(Texts(kStep6), QStringList({"34.226869482128", "old", "old", "old", "old", "old"}));
         QCOMPARE(boxes->take(), QStringList{kDivZero});
+    }
+
+    // A remembered П of 1e-320 makes C2 about 3e324, beyond a double: C1 is shown, C2 is not.
+    void step6WithTinyPassBand()
+    {
+        Step1(QStringLiteral("465"), QStringLiteral("1e-320"), QStringLiteral("0.006"));
+        Step4(QStringLiteral("10"), QStringLiteral("1000"), QStringLiteral("2000"));
+        SetTexts(kStep6, QStringLiteral("old"));
+        Step6(QStringLiteral("10"), QStringLiteral("15"));
+        QCOMPARE(Texts(kStep6), QStringList({"34.226869482128", "old", "old", "old", "old", "old"}));
+        QCOMPARE(boxes->take(), QStringList{kOverflow});
     }
 
     // Later steps use what the earlier step remembered, not the fields' texts.
