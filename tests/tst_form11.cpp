@@ -239,6 +239,7 @@ private slots:
         row("σ1 = 0, S = 0", "0", "0", "old", kInvalid);
         row("bad σ1", "", "40", "old", NotANumber(""));
         row("bad S", "8", "40 dB", "old", NotANumber("40 dB"));
+        row("σ1 read before S", "", "40 dB", "old", NotANumber(""));
     }
 
     void step3()
@@ -344,6 +345,15 @@ private slots:
             << QStringList{kOverflow};
         QTest::newRow("bad ρ") << QStringList{"10 kOhm", "1000", "2000", "10", "15"} << QStringList{old, old}
                                << unchanged << QStringList{NotANumber("10 kOhm")};
+        // Fields are read in order, ρ remembered first: a bad Rг leaves ρ = 10 remembered.
+        QTest::newRow("bad Rг and Rн")
+            << QStringList{"10", "x", "y", "10", "15"} << QStringList{old, old}
+            << QStringList{"34.226869482128",  "3468.32277418897", "1731.66138709449",
+                           "1730.41138709449", "33.1227769181884", "66.2455538363768"}
+            << QStringList{NotANumber("x")};
+        QTest::newRow("bad Cи and Cн") << QStringList{"10", "1000", "2000", "a", "b"}
+                                       << QStringList{"0.316227766016838", "0.447213595499958"}
+                                       << QStringList(6, old) << QStringList{NotANumber("a")};
         QTest::newRow("bad Cн") << QStringList{"10", "1000", "2000", "10", "-"}
                                 << QStringList{"0.316227766016838", "0.447213595499958"}
                                 << QStringList(6, old) << QStringList{NotANumber("-")};
