@@ -173,6 +173,11 @@ private slots:
                                << QStringList{old, old} << QStringList{kDivZero};
         QTest::newRow("bad Δf") << QStringList{"465", "9", "0.006", "1 0"} << kFeasible
                                 << QStringList{"0.62", old} << QStringList{NotANumber("1 0")};
+        // β and α are stored as doubles, and beyond the largest double they overflow.
+        QTest::newRow("β beyond a double") << QStringList{"465", "1e-320", "0.006", "10"} << kNotFeasible
+                                           << QStringList{old, old} << QStringList{kOverflow};
+        QTest::newRow("α beyond a double") << QStringList{"465", "0.1", "0.006", "1e308"} << kNotFeasible
+                                           << QStringList{"55.8", old} << QStringList{kOverflow};
     }
 
     void step1ThenStep2()
@@ -226,6 +231,7 @@ private slots:
         row("σ1 = 0, S = 0", "0", "0", "old", kInvalid);
         row("bad σ1", "", "40", "old", NotANumber(""));
         row("bad S", "8", "40 dB", "old", NotANumber("40 dB"));
+        row("σ1 read before S", "", "40 dB", "old", NotANumber(""));
     }
 
     void step3()
@@ -287,8 +293,59 @@ private slots:
             << QStringList{"34.226869482128",  "3468.32277418897", "1733.16138709449",
                            "1730.41138709449", "33.1227769181884", "66.2455538363768"}
             << QStringList{kInvalid};
+        // The conductances are stored as doubles: 1 / 1e-320 overflows before any result.
+        QTest::newRow("g1 beyond a double")
+            << QStringList{"10", "1e-320", "2000", "10", "15"} << QStringList{old, old}
+            << QStringList{"34.226869482128",  "3468.32277418897", "1731.66138709449",
+                           "1730.41138709449", "33.1227769181884", "66.2455538363768"}
+            << QStringList{kOverflow};
+        QTest::newRow("g2 beyond a double")
+            << QStringList{"10", "1000", "1e-320", "10", "15"} << QStringList{old, old}
+            << QStringList{"34.226869482128",  "3468.32277418897", "1731.66138709449",
+                           "1730.41138709449", "33.1227769181884", "66.2455538363768"}
+            << QStringList{kOverflow};
+        // m1 = 4.1e308 does not fit a double: nothing shown, and step 6 then
+        // fails at C1 with the tiny ρ remembered.
+        QTest::newRow("m1 beyond a double")
+            << QStringList{"1e-312", "1.7e308", "2000", "10", "15"} << QStringList{old, old}
+            << QStringList(6, old) << QStringList{kOverflow, kOverflow};
+        // L1 = 3.3e308 does not fit a double: the capacitances are shown, L1 and L2 are not.
+        QTest::newRow("L1 beyond a double")
+            << QStringList{"1e308", "1000", "2000", "10", "15"}
+            << QStringList{"1E-154", "1.41421356237309E-154"} << QStringList{"3.4226869482128E-306",
+                                                                             "3.46832277418897E-304",
+                                                                             "1.73316138709449E-304",
+                                                                             "1.73116138709449E-304",
+                                                                             old,
+                                                                             old}
+            << QStringList{kOverflow};
+        // Each element value is stored as it is computed: with m1 or m2 = 10 a
+        // source or load of 1e308 pF overflows C3 or C4, with ρ = 3e307 kOhm L2 overflows.
+        QTest::newRow("C3 beyond a double")
+            << QStringList{"10", "1e6", "2000", "1e308", "15"} << QStringList{"10", "0.447213595499958"}
+            << QStringList{"34.226869482128", "3468.32277418897", old, old, old, old}
+            << QStringList{kOverflow};
+        QTest::newRow("C4 beyond a double")
+            << QStringList{"10", "1000", "1e6", "10", "1e308"} << QStringList{"0.316227766016838", "10"}
+            << QStringList{"34.226869482128", "3468.32277418897", "1733.16138709449", old, old, old}
+            << QStringList{kOverflow};
+        QTest::newRow("L2 beyond a double")
+            << QStringList{"3e307", "1000", "2000", "10", "15"}
+            << QStringList{"1.82574185835055E-154", "2.58198889747161E-154"}
+            << QStringList{"1.14089564940427E-305", "1.15610759139632E-303", "5.77720462364829E-304",
+                           "5.77053795698162E-304", "9.93683307545652E307",  old}
+            << QStringList{kOverflow};
         QTest::newRow("bad ρ") << QStringList{"10 kOhm", "1000", "2000", "10", "15"} << QStringList{old, old}
                                << unchanged << QStringList{NotANumber("10 kOhm")};
+        // Fields are read in order, ρ remembered first: a bad Rг leaves ρ = 10 remembered.
+        QTest::newRow("bad Rг and Rн")
+            << QStringList{"10", "x", "y", "10", "15"} << QStringList{old, old}
+            << QStringList{"34.226869482128",  "3468.32277418897", "1731.66138709449",
+                           "1730.41138709449", "33.1227769181884", "66.2455538363768"}
+            << QStringList{NotANumber("x")};
+        QTest::newRow("bad Cи and Cн") << QStringList{"10", "1000", "2000", "a", "b"}
+                                       << QStringList{"0.316227766016838", "0.447213595499958"}
+                                       << QStringList(6, old) << QStringList{NotANumber("a")};
         QTest::newRow("bad Cн") << QStringList{"10", "1000", "2000", "10", "-"}
                                 << QStringList{"0.316227766016838", "0.447213595499958"}
                                 << QStringList(6, old) << QStringList{NotANumber("-")};
@@ -320,6 +377,22 @@ private slots:
         QCOMPARE(boxes->take(), messages);
     }
 
+    // A ratio whose store fails is not remembered: a later step 4 that fails
+    // before m1 leaves the earlier 0.5, which step 6 then uses.
+    void ratioRememberedOnlyOnceStored()
+    {
+        Step1(QStringLiteral("465"), QStringLiteral("9"), QStringLiteral("0.006"));
+        Step4(QStringLiteral("20"), QStringLiteral("5000"), QStringLiteral("5000"));
+        Step4(QStringLiteral("1e-312"), QStringLiteral("1.7e308"), QStringLiteral("1.7e308"));
+        Step4(QStringLiteral("10"), QStringLiteral("0"), QStringLiteral("0"));
+        QCOMPARE(boxes->take(), QStringList({kOverflow, kDivZero}));
+        QCOMPARE(Texts(kStep4), QStringList({"0.5", "0.5"}));
+        Step6(QStringLiteral("10"), QStringLiteral("15"));
+        QCOMPARE(Texts(kStep6), QStringList({"34.226869482128", "3468.32277418897", "1731.66138709449",
+                                             "1730.41138709449", "33.1227769181884", "66.2455538363768"}));
+        QCOMPARE(boxes->take(), QStringList());
+    }
+
     // A remembered П of 0 fails step 6 at C2, after C1 is shown.
     void step6WithNoPassBand()
     {
@@ -329,6 +402,17 @@ private slots:
         Step6(QStringLiteral("10"), QStringLiteral("15"));
         QCOMPARE(Texts(kStep6), QStringList({"34.226869482128", "old", "old", "old", "old", "old"}));
         QCOMPARE(boxes->take(), QStringList{kDivZero});
+    }
+
+    // A remembered П of 1e-320 makes C2 about 3e324, beyond a double: C1 is shown, C2 is not.
+    void step6WithTinyPassBand()
+    {
+        Step1(QStringLiteral("465"), QStringLiteral("1e-320"), QStringLiteral("0.006"));
+        Step4(QStringLiteral("10"), QStringLiteral("1000"), QStringLiteral("2000"));
+        SetTexts(kStep6, QStringLiteral("old"));
+        Step6(QStringLiteral("10"), QStringLiteral("15"));
+        QCOMPARE(Texts(kStep6), QStringList({"34.226869482128", "old", "old", "old", "old", "old"}));
+        QCOMPARE(boxes->take(), QStringList{kOverflow});
     }
 
     // Later steps use what the earlier step remembered, not the fields' texts.

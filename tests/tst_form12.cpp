@@ -44,6 +44,9 @@ private slots:
         // а ρк is stored as a double, and beyond the largest double it overflows.
         QTest::newRow("а ρк beyond a double") << QStringList{"1000", "1e306", "999", "100"} << "old"
                                               << QStringLiteral("error: Floating point overflow.");
+        // So is Ссв: sqrt(1e308 / 1e-320) = 1e314 does not fit a double.
+        QTest::newRow("Ссв beyond a double") << QStringList{"1e308", "1e-320", "1", "1"} << "old"
+                                             << QStringLiteral("error: Floating point overflow.");
         // Every field is read before any arithmetic, in order.
         QTest::newRow("bad Rф and Cк") << QStringList{"R", "0", "0", "C"} << "old" << notANumber("R");
         QTest::newRow("bad а") << QStringList{"1000", "10000", "7a", "100"} << "old" << notANumber("7a");
