@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QTextLayout>
 
 #include <limits>
 
@@ -59,6 +60,20 @@ void MakeRoomAboveAscent(QLabel *label)
     label->setContentsMargins(0, rise, 0, 0);
     label->move(label->x(), label->y() - rise);
     label->adjustSize();
+}
+
+// A character that the label's face lacks is drawn from another face, which
+// may make the line taller (Wine's Tahoma Bold has no Greek): the label moves
+// up by the extra ascent, so that its baseline stays level with its row's.
+void KeepBaselineOverFallbacks(QLabel *label)
+{
+    QTextLayout layout(label->text(), label->font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int extra = qRound(line.ascent()) - QFontMetrics(label->font()).ascent();
+    if (extra > 0)
+        label->move(label->x(), label->y() - extra);
 }
 
 // Turns a left-button release inside its label into a click.
@@ -136,6 +151,7 @@ void FinishDesign(QWidget *window)
             label->setAutoFillBackground(true);
         label->adjustSize();
         MakeRoomAboveAscent(label);
+        KeepBaselineOverFallbacks(label);
     }
     // A field without a stated maximum length takes text of any length.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QGlyphRun>
 #include <QTextLayout>
+#include <QtMath>
 
 namespace velorix::test {
 
@@ -140,6 +141,17 @@ QStringList TabOrder(QWidget *form)
             names << w->objectName();
     }
     return names;
+}
+
+int Baseline(const QLabel *label)
+{
+    QTextLayout layout(label->text(), label->font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QRect content = label->contentsRect();
+    const int lineHeight = qCeil(line.height());
+    return label->y() + content.top() + (content.height() - lineHeight) / 2 + qRound(line.ascent());
 }
 
 QString MissingGlyphs(const QLabel *label)

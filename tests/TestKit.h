@@ -84,6 +84,10 @@ void Fill(QWidget *form, const QStringList &texts);
 // the result labels joined by " | ", then each box the click raised.
 QStringList RunSteps(QWidget *form, const QStringList &steps, const QStringList &results, BoxRecorder &boxes);
 
+// Where a one-line label draws its text's baseline, in its parent's
+// coordinates, as QLabel lays the line out (centred in the contents).
+int Baseline(const QLabel *label);
+
 // The characters of a label's text that its font, with Qt's font fallback,
 // draws as the missing-glyph box.
 QString MissingGlyphs(const QLabel *label);
