@@ -1,7 +1,9 @@
 // Every window's layout as drawn with the fonts this system resolves: a
-// numeric field may cover only the blanks of the captions beneath it, and
-// each window's controls lie inside its client area.
+// numeric field or a button may cover only the blanks of the captions
+// beneath it, and each window's controls lie inside its client area.
 #include "TestKit.h"
+
+#include <QAbstractButton>
 
 using namespace velorix;
 using namespace velorix::test;
@@ -59,7 +61,12 @@ private slots:
     {
         QFETCH(QWidget *, window);
         window->show();
-        for (const QLineEdit *field : window->findChildren<QLineEdit *>()) {
+        QList<QWidget *> controls;
+        for (QLineEdit *field : window->findChildren<QLineEdit *>())
+            controls << field;
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+            controls << button;
+        for (const QWidget *field : controls) {
             const QRect f = InWindow(field);
             for (const QLabel *label : window->findChildren<QLabel *>()) {
                 const QRect l = InWindow(label);
