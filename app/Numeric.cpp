@@ -87,8 +87,6 @@ Ext Store(Ext x)
     return Ext(d);
 }
 
-double StoreDouble(Ext x) { return static_cast<double>(Store(x).value()); }
-
 Ext Sqrt(Ext x)
 {
     if (x < 0)
@@ -124,6 +122,7 @@ Ext ArcCos(Ext x)
 }
 
 Ext ArcCosDeg(Ext x) { return ArcCos(x) * 57.295779513082320877L; } // 180/pi
+
 std::int32_t CeilToInt32(Ext x)
 {
     // The range test is made on the exact ceiling in extended precision, so

@@ -73,10 +73,6 @@ void ResetFloatEnvironment();
 // holds the double exactly, so later steps use the stored value.
 Ext Store(Ext x);
 
-// Store(x) as a plain double, for a value that a window remembers from one
-// press of a button to the next.
-double StoreDouble(Ext x);
-
 Ext Sqrt(Ext x); // invalid operation for x < 0
 Ext Exp(Ext x);  // overflow beyond the extended range; underflow to 0
 Ext Ln(Ext x);   // division by zero at 0, invalid operation below 0

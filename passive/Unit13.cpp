@@ -15,11 +15,11 @@ TForm13::TForm13(QWidget *parent) : TCalcForm(parent)
 void TForm13::Button1Click()
 {
     const Ext f0 = ReadNumber(Edit1); // kHz
-    f0_ = StoreDouble(f0);
+    f0_ = f0;
     const Ext L = ReadNumber(Edit2); // uH
 
     const Ext rho = Store((f0 * 1000 * 6.283185307179586477L) * (1e-6L * L)); // Ohm
-    rho_ = StoreDouble(rho);
+    rho_ = rho;
     ShowNumber(Label6, rho);
 }
 
@@ -30,10 +30,10 @@ void TForm13::Button2Click()
     const Ext f0 = f0_, rho = rho_;
 
     const Ext Q = ReadNumber(Edit3);
-    Q_ = StoreDouble(Q);
+    Q_ = Q;
 
     const Ext Rp = Store(Q * rho); // Ohm
-    Rp_ = StoreDouble(Rp);
+    Rp_ = Rp;
     ShowNumber(Label9, Rp);
 
     const Ext P = Store(f0 / Q); // kHz

@@ -17,9 +17,9 @@ public:
 
 private:
     // What a step leaves for the later ones: 0 at program start, kept while
-    // the window is hidden, never reset.
-    double f0_ = 0;  // resonance frequency, kHz
-    double rho_ = 0; // characteristic impedance, Ohm
-    double Q_ = 0;   // quality factor
-    double Rp_ = 0;  // resistance at resonance, Ohm
+    // the window is hidden, never reset.  Each holds a stored double.
+    velorix::Ext f0_ = 0;  // resonance frequency, kHz
+    velorix::Ext rho_ = 0; // characteristic impedance, Ohm
+    velorix::Ext Q_ = 0;   // quality factor
+    velorix::Ext Rp_ = 0;  // resistance at resonance, Ohm
 };

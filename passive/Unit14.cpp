@@ -19,7 +19,7 @@ void TForm14::Button1Click()
     const Ext C2 = ReadNumber(Edit2); // nF
 
     const Ext n = Store((C1 + C2) / C1);
-    n_ = StoreDouble(n);
+    n_ = n;
     ShowNumber(Label5, n);
 }
 

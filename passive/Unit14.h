@@ -16,6 +16,6 @@ public:
 
 private:
     // The ratio last shown: 0 at program start, kept while the window is
-    // hidden, never reset.
-    double n_ = 0;
+    // hidden, never reset.  It holds a stored double.
+    velorix::Ext n_ = 0;
 };

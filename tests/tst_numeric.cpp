@@ -259,12 +259,6 @@ private slots:
         QCOMPARE(Store(Ext(DBL_MAX) * 1.00000000000000001L).value(), static_cast<long double>(DBL_MAX));
     }
 
-    void storeDoubleRoundsAndChecks()
-    {
-        QCOMPARE(StoreDouble(Ext(2) / 3), 2.0 / 3.0);
-        QCOMPARE(ErrorOf([] { StoreDouble(Ext(1e308) * 10); }), kOverflow);
-    }
-
     void roundToInt_data()
     {
         QTest::addColumn<long double>("value");
