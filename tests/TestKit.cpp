@@ -6,6 +6,8 @@
 #include <QTextLayout>
 #include <QtMath>
 
+#include <algorithm>
+
 namespace velorix::test {
 
 QString Describe(MessageKind kind, const QString &text)
@@ -71,8 +73,11 @@ void Type(QWidget *form, const QString &field, const QString &text)
     edit->del();
     if (text.isEmpty())
         return;
-    // Typing is slow for very long texts; they are pasted instead.
-    if (text.size() > 200)
+    // Typing is slow for very long texts, and key clicks exist only for
+    // printable ASCII: other texts are pasted instead.
+    const bool typeable = std::all_of(text.begin(), text.end(),
+                                      [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
+    if (text.size() > 200 || !typeable)
         edit->insert(text);
     else
         QTest::keyClicks(edit, text);

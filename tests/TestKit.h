@@ -64,7 +64,8 @@ template <class T> T *Control(QWidget *form, const QString &name)
     return control;
 }
 
-// Replaces a field's text as a user would: select all, then type.
+// Replaces a field's text as a user would: select all, then type (or paste,
+// for a long text or one with characters no key gives).
 void Type(QWidget *form, const QString &field, const QString &text);
 // Clicks a button, radio button or a label with a click handler with the mouse.
 void Click(QWidget *form, const QString &control);

@@ -72,9 +72,8 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, box);
         SetDecimalSeparator(separator.front());
-        // Control characters cannot be typed; they arrive by pasting.
-        auto *c = Control<QLineEdit>(Form3, QStringLiteral("Edit1"));
-        c->setText(capacitance);
+        // Control characters and other digits cannot be typed; Type pastes them.
+        Type(Form3, QStringLiteral("Edit1"), capacitance);
         Type(Form3, QStringLiteral("Edit2"), frequency);
         Click(Form3, QStringLiteral("Button1"));
         QCOMPARE(Text(Form3, QStringLiteral("Label6")), shown);
