@@ -23,10 +23,6 @@ private slots:
         QTest::addColumn<QStringList>("fields"); // Rф, ρк, а, Cк
         QTest::addColumn<QString>("shown");      // "old" where unchanged
         QTest::addColumn<QString>("box");
-        const auto notANumber = [](const char *text) {
-            return QStringLiteral("error: '%1' is not a valid floating point value.")
-                .arg(QString::fromUtf8(text));
-        };
         QTest::newRow("1000, 10000, 10, 100")
             << QStringList{"1000", "10000", "10", "100"} << "10" << QString();
         QTest::newRow("510, 5000, 7, 470")
@@ -48,9 +44,12 @@ private slots:
         QTest::newRow("Ссв beyond a double") << QStringList{"1e308", "1e-320", "1", "1"} << "old"
                                              << QStringLiteral("error: Floating point overflow.");
         // Every field is read before any arithmetic, in order.
-        QTest::newRow("bad Rф and Cк") << QStringList{"R", "0", "0", "C"} << "old" << notANumber("R");
-        QTest::newRow("bad а") << QStringList{"1000", "10000", "7a", "100"} << "old" << notANumber("7a");
-        QTest::newRow("empty Cк") << QStringList{"1000", "0", "0", ""} << "old" << notANumber("");
+        QTest::newRow("bad Rф and Cк")
+            << QStringList{"R", "0", "0", "C"} << "old" << NotANumber(QStringLiteral("R"));
+        QTest::newRow("bad а") << QStringList{"1000", "10000", "7a", "100"} << "old"
+                               << NotANumber(QStringLiteral("7a"));
+        QTest::newRow("empty Cк") << QStringList{"1000", "0", "0", ""} << "old"
+                                  << NotANumber(QStringLiteral(""));
     }
 
     void coupling()
