@@ -1,7 +1,9 @@
 # The two Quick start commands: `make run` and `make test`.
 BUILD ?= build
+# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE_BUILD ?= build-sanitize
 
-.PHONY: all deps configure build run test package clean
+.PHONY: all deps configure build run test test-sanitize package clean
 
 all: build
 
@@ -20,9 +22,15 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
+# Every test again, in a tree built with -fsanitize=address,undefined.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELORIX_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) --parallel 2
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
 # The Debian package, $(BUILD)/velorix_VERSION_ARCH.deb.
 package: build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)
