@@ -2,7 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGlyphRun>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTextLayout>
 #include <QtMath>
 
@@ -135,6 +138,86 @@ QStringList RunSteps(QWidget *form, const QStringList &steps, const QStringList 
         lines << (line + boxes.take()).join(QStringLiteral(" | "));
     }
     return lines;
+}
+
+namespace {
+
+template <class T> QStringList NamesOf(QWidget *form, bool (*wanted)(const T *) = nullptr)
+{
+    QStringList names;
+    for (const T *control : form->findChildren<T *>()) {
+        if (!wanted || wanted(control))
+            names << control->objectName();
+    }
+    return names;
+}
+
+bool IsTextLabel(const QLabel *label) { return !label->objectName().startsWith(QLatin1String("Image")); }
+
+} // namespace
+
+QStringList Fields(QWidget *form) { return NamesOf<QLineEdit>(form); }
+
+QStringList PushButtons(QWidget *form) { return NamesOf<QPushButton>(form); }
+
+QStringList ChoiceButtons(QWidget *form) { return NamesOf<QRadioButton>(form) + NamesOf<QCheckBox>(form); }
+
+QStringList TextLabels(QWidget *form) { return NamesOf<QLabel>(form, IsTextLabel); }
+
+QStringList EmptyLabels(QWidget *form)
+{
+    return NamesOf<QLabel>(form, [](const QLabel *l) { return IsTextLabel(l) && l->text().isEmpty(); });
+}
+
+bool IsGeneralFormat(const QString &text, QChar separator)
+{
+    if (text == QLatin1String("0"))
+        return true;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    const auto digits = [&] {
+        const qsizetype from = i;
+        while (i < n && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'))
+            ++i;
+        return text.mid(from, i - from);
+    };
+    if (i < n && text[i] == QLatin1Char('-'))
+        ++i;
+    const QString whole = digits();
+    QString fraction;
+    if (i < n && text[i] == separator) {
+        ++i;
+        fraction = digits();
+        if (fraction.isEmpty() || fraction.endsWith(QLatin1Char('0')))
+            return false;
+    }
+    if (whole.isEmpty())
+        return false;
+
+    if (i == n) { // fixed-point form
+        if (whole == QLatin1String("0")) {
+            // 0.000ddd: at most three zeros, then 1 to 15 significant digits.
+            qsizetype zeros = 0;
+            while (zeros < fraction.size() && fraction[zeros] == QLatin1Char('0'))
+                ++zeros;
+            return !fraction.isEmpty() && zeros <= 3 && fraction.size() - zeros <= 15;
+        }
+        return !whole.startsWith(QLatin1Char('0')) && whole.size() + fraction.size() <= 15;
+    }
+
+    // Exponent form: one digit before the separator, 15 digits in all.
+    if (text[i] != QLatin1Char('E') || whole.size() != 1 || whole == QLatin1String("0") ||
+        1 + fraction.size() > 15)
+        return false;
+    ++i;
+    const bool negative = i < n && text[i] == QLatin1Char('-');
+    if (negative)
+        ++i;
+    const QString exponent = digits();
+    if (i != n || exponent.isEmpty() || exponent.startsWith(QLatin1Char('0')) || exponent.size() > 4)
+        return false;
+    const int e = exponent.toInt();
+    return negative ? e >= 5 && e <= 4951 : e >= 15 && e <= 4932;
 }
 
 QStringList TabOrder(QWidget *form)

@@ -74,6 +74,24 @@ QString Text(QWidget *form, const QString &label);
 QStringList Texts(QWidget *form, const QStringList &labels);
 void SetTexts(QWidget *form, const QStringList &labels, const QString &text);
 
+// The object names of a window's controls of one kind, in creation order:
+// its fields; its push buttons; its radio buttons and check boxes; its text
+// labels (picture boxes, "ImageN", are not); and its text labels that are
+// empty, which on a window no handler has written to yet are its result
+// labels (a window definition leaves them empty).
+QStringList Fields(QWidget *form);
+QStringList PushButtons(QWidget *form);
+QStringList ChoiceButtons(QWidget *form);
+QStringList TextLabels(QWidget *form);
+QStringList EmptyLabels(QWidget *form);
+
+// Whether a text is a number as ShowNumber writes it, in the general format
+// with 15 significant digits and this decimal separator: "0"; or an optional
+// "-" and a magnitude 0.000d... to ddd.ddd without leading or trailing zeros
+// (at most 15 digits, three zeros after "0" at most); or d.ddd "E" and an
+// exponent from -4951 to -5 or 15 to 4932, without "+" or leading zeros.
+bool IsGeneralFormat(const QString &text, QChar separator);
+
 // Names of the controls that Tab visits, in order, from the first one.
 QStringList TabOrder(QWidget *form);
 
