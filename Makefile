@@ -1,7 +1,7 @@
 # The two Quick start commands: `make run` and `make test`.
 BUILD ?= build
 
-.PHONY: all deps configure build run test package clean
+.PHONY: all deps configure build run test bench package clean
 
 all: build
 
@@ -19,6 +19,13 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# Start-up and click-to-result benchmarks: one table, and $(BUILD)/bench/results.json.
+bench:
+	@tools/install-deps.sh bench
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELORIX_BENCH=ON
+	cmake --build $(BUILD) --parallel 2
+	bench/run.sh $(BUILD)
 
 # The Debian package, $(BUILD)/velorix_VERSION_ARCH.deb.
 package: build
