@@ -9,11 +9,10 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
-#include <QTextDocument>
-#include <QTextFrame>
 #include <QTextLayout>
 #include <QtMath>
 
+#include <algorithm>
 #include <limits>
 
 namespace velorix {
@@ -129,26 +128,29 @@ void FitToText(QLabel *label)
     QSize textSize;
     if (label->textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard)) {
         // A selectable label holds its text in a document without margins
-        // or wrapping; its size is the document's at no width limit.
-        QTextDocument document;
-        document.setUndoRedoEnabled(false);
-        document.setDefaultFont(label->font());
-        document.setPlainText(text);
-        QTextOption option = document.defaultTextOption();
-        option.setAlignment(label->alignment());
+        // or wrapping, sized as its one line is: a text that the document
+        // would break into blocks or tab out is left to adjustSize.
+        const bool oneLine = std::none_of(text.begin(), text.end(), [](QChar c) {
+            return c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        });
+        if (!oneLine) {
+            label->adjustSize();
+            return;
+        }
+        QTextLayout layout(text, label->font());
+        QTextOption option(label->alignment());
         option.setWrapMode(QTextOption::ManualWrap);
-        document.setDefaultTextOption(option);
-        QTextFrameFormat frame = document.rootFrame()->frameFormat();
-        frame.setMargin(0);
-        document.rootFrame()->setFrameFormat(frame);
-        document.setTextWidth(-1);
-        const QSizeF size = document.size();
-        textSize = QSize(qCeil(size.width()), qCeil(size.height()));
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        textSize = QSize(qCeil(line.naturalTextWidth()), qCeil(line.height()));
     } else {
         // Centring is left out, as QLabel leaves it out: only the size counts.
         const Qt::Alignment align = QStyle::visualAlignment(
             text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, label->alignment());
-        const int flags = int(align & ~(Qt::AlignVCenter | Qt::AlignHCenter));
+        // QLabel expands tabs in a plain text.
+        const int flags = int(align & ~(Qt::AlignVCenter | Qt::AlignHCenter)) | Qt::TextExpandTabs;
         const int width = 2000 - (extra + margins.left() + margins.right());
         textSize = label->fontMetrics().boundingRect(0, 0, width, 2000, flags, text).size();
     }

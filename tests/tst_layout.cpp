@@ -236,6 +236,7 @@ private slots:
             QStringLiteral(" 12 "),
             QStringLiteral("R&D"),
             QStringLiteral("two\nlines"),
+            QStringLiteral("tab\tstop"),
             QStringLiteral("<b>bold</b> text"),
             QStringLiteral("שלום 12"),
         };
