@@ -250,7 +250,8 @@ int main(int argc, char *argv[])
                   "", QStringLiteral("%1x / 1.3x").arg(ratio, 0, 'f', 2), timeMet ? "yes" : "NO"},
                  widths);
         PrintRow({QStringLiteral("peak RSS, %1, MiB (highest)").arg(r.platform), MiB(bareMMax), MiB(progMMax),
-                  "", QStringLiteral("+%1 / +12").arg(MiB(diff)), memMet ? "yes" : "NO"},
+                  "", QStringLiteral("%1%2 / +12").arg(diff < 0 ? "-" : "+", MiB(diff < 0 ? -diff : diff)),
+                  memMet ? "yes" : "NO"},
                  widths);
         QJsonObject j;
         j[QStringLiteral("platform")] = r.platform;
