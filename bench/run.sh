@@ -12,30 +12,33 @@ bin=$build/bench
 mkdir -p "$bin"
 rm -f "$bin/children.log"
 
-# A display number that no server holds, from 99 up.
-display=99
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-  display=$((display + 1))
-done
+# Xvfb picks a free display itself (-displayfd) and writes its number.  The
+# server accepts every cookie in its authority file, whatever display an
+# entry names; the clients look the cookie up under the display's number.
 auth=$(mktemp)
+number=$(mktemp)
 xvfb_pid=
 cleanup() {
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
   fi
-  rm -f "$auth"
+  rm -f "$auth" "$number"
 }
 trap cleanup EXIT
-xauth -q -f "$auth" add ":$display" . "$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')"
-Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -auth "$auth" >/dev/null 2>&1 &
+cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+xauth -q -f "$auth" add :0 . "$cookie"
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -auth "$auth" 3>"$number" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || { echo "bench: Xvfb did not start on :$display" >&2; exit 1; }
+display=
+for _ in $(seq 200); do
+  display=$(tr -dc 0-9 <"$number")
+  [ -n "$display" ] && [ -e "/tmp/.X11-unix/X$display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || { echo "bench: Xvfb did not start" >&2; exit 1; }
   sleep 0.05
 done
-[ -e "/tmp/.X11-unix/X$display" ] || { echo "bench: Xvfb did not start on :$display" >&2; exit 1; }
+[ -n "$display" ] || { echo "bench: Xvfb did not start" >&2; exit 1; }
+xauth -q -f "$auth" add ":$display" . "$cookie"
 
 echo "Start-up: $runs runs of each program per platform (Xvfb on :$display, offscreen); clicks: $clicks per handler"
 DISPLAY=":$display" XAUTHORITY="$auth" "$bin/velorix_bench" \
