@@ -3,7 +3,7 @@ BUILD ?= build
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE_BUILD ?= build-sanitize
 
-.PHONY: all deps configure build run test test-sanitize package clean
+.PHONY: all deps configure build run test test-sanitize bench package clean
 
 all: build
 
@@ -27,6 +27,13 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELORIX_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) --parallel 2
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# Start-up and click-to-result benchmarks: one table, and $(BUILD)/bench/results.json.
+bench:
+	@tools/install-deps.sh bench
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELORIX_BENCH=ON
+	cmake --build $(BUILD) --parallel 2
+	bench/run.sh $(BUILD)
 
 # The Debian package, $(BUILD)/velorix_VERSION_ARCH.deb.
 package: build

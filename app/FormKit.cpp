@@ -8,8 +8,11 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QStyle>
 #include <QTextLayout>
+#include <QtMath>
 
+#include <algorithm>
 #include <limits>
 
 namespace velorix {
@@ -59,7 +62,7 @@ void MakeRoomAboveAscent(QLabel *label)
         return;
     label->setContentsMargins(0, rise, 0, 0);
     label->move(label->x(), label->y() - rise);
-    label->adjustSize();
+    FitToText(label);
 }
 
 // A character that the label's face lacks is drawn from another face, which
@@ -105,12 +108,65 @@ private:
 
 } // namespace
 
+void FitToText(QLabel *label)
+{
+    label->ensurePolished();
+    const QString text = label->text();
+    const bool plain = label->textFormat() == Qt::PlainText ||
+                       (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(text));
+    // What QLabel's size hint depends on beyond the text, the font and the
+    // margins: with any of it, adjustSize decides.
+    if (!plain || text.isEmpty() || label->wordWrap() || label->isWindow() || label->layout() ||
+        !label->pixmap().isNull() || !label->picture().isNull() || label->movie() || label->buddy() ||
+        label->minimumWidth() > 0 || label->indent() > 0 ||
+        (label->indent() < 0 && label->frameWidth() > 0) || label->sizePolicy().hasHeightForWidth()) {
+        label->adjustSize();
+        return;
+    }
+    const QMargins margins = label->contentsMargins();
+    const int extra = 2 * label->margin();
+    QSize textSize;
+    if (label->textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard)) {
+        // A selectable label holds its text in a document without margins
+        // or wrapping, sized as its one line is: a text that the document
+        // would break into blocks or tab out is left to adjustSize.
+        const bool oneLine = std::none_of(text.begin(), text.end(), [](QChar c) {
+            return c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        });
+        if (!oneLine) {
+            label->adjustSize();
+            return;
+        }
+        QTextLayout layout(text, label->font());
+        QTextOption option(label->alignment());
+        option.setWrapMode(QTextOption::ManualWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        textSize = QSize(qCeil(line.naturalTextWidth()), qCeil(line.height()));
+    } else {
+        // Centring is left out, as QLabel leaves it out: only the size counts.
+        const Qt::Alignment align = QStyle::visualAlignment(
+            text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, label->alignment());
+        // QLabel expands tabs in a plain text.
+        const int flags = int(align & ~(Qt::AlignVCenter | Qt::AlignHCenter)) | Qt::TextExpandTabs;
+        const int width = 2000 - (extra + margins.left() + margins.right());
+        textSize = label->fontMetrics().boundingRect(0, 0, width, 2000, flags, text).size();
+    }
+    const QSize size = QSize(textSize.width() + extra + margins.left() + margins.right(),
+                             textSize.height() + extra + margins.top() + margins.bottom())
+                           .expandedTo(label->minimumSize());
+    if (size.isValid())
+        label->resize(size);
+}
+
 Ext ReadNumber(const QLineEdit *field) { return ParseNumber(field->text()); }
 
 void ShowNumber(QLabel *label, Ext x)
 {
     label->setText(FormatNumber(x));
-    label->adjustSize();
+    FitToText(label);
     // A long result near the window's right edge would lose its last digits
     // there: the window widens until the whole number shows.
     QWidget *window = label->window();
@@ -149,7 +205,7 @@ void FinishDesign(QWidget *window)
         // over it, not tangled with it.
         if (label->text().isEmpty())
             label->setAutoFillBackground(true);
-        label->adjustSize();
+        FitToText(label);
         MakeRoomAboveAscent(label);
         KeepBaselineOverFallbacks(label);
     }

@@ -20,9 +20,15 @@ namespace velorix {
 Ext ReadNumber(const QLineEdit *field);
 
 // Writes a number into a result label in the general format; the label
-// sizes itself to its text, and the window widens when the text would run
+// sizes itself to its text (FitToText), and the window widens when the text would run
 // past its right edge.
 void ShowNumber(QLabel *label, Ext x);
+
+// Sizes a label to its text: the size QWidget::adjustSize gives it.  A
+// one-line plain-text label is measured with one text layout (adjustSize
+// lays a selectable label's text out seven times); any other label is left
+// to adjustSize.
+void FitToText(QLabel *label);
 
 // Puts a JPEG resource, decoded now, into a picture box ("ImageN"), drawn at
 // its natural size from the box's top-left corner.

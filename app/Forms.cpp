@@ -80,6 +80,13 @@ void CreateForms()
     Form16 = new TForm16;
 }
 
+void StartProgram()
+{
+    InitApplication();
+    CreateForms();
+    Form1->show();
+}
+
 std::vector<TCalcForm *> Calculators()
 {
     return {Form2,  Form3,  Form4,  Form5,  Form6,  Form7,  Form8, Form9,

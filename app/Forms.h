@@ -52,6 +52,9 @@ void LoadQtTranslation();
 
 // Creates Form1 to Form16 in this order; Form1 is the main window.
 void CreateForms();
+// The program's start-up once the QApplication exists: InitApplication,
+// CreateForms, and the main window shown.
+void StartProgram();
 // Deletes them again (the program itself never does before it ends).
 void DestroyForms();
 

@@ -5,9 +5,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    velorix::InitApplication();
-    velorix::CreateForms();
-    Form1->show();
+    velorix::StartProgram();
     const int code = QApplication::exec();
     velorix::DestroyForms();
     return code;

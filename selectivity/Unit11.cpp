@@ -36,7 +36,7 @@ void TForm11::Button1Click()
     const Ext x = Store(П / (Sqrt(2) * 2 * f0));
     Label7->setText(x >= d ? QStringLiteral("Применение ФСС целесообразно.")
                            : QStringLiteral("Применение ФСС нецелесообразно!"));
-    Label7->adjustSize();
+    FitToText(Label7);
 }
 
 // Step 2: generalised damping and relative adjacent-channel detuning, from

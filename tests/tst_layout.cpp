@@ -216,6 +216,57 @@ private slots:
         QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(QStringLiteral("; "))));
     }
 
+    // FitToText measures a label with one text layout where adjustSize takes
+    // up to seven; every label of every window, with its own caption and with
+    // the texts results and messages bring, gets the size adjustSize gives.
+    void labelsFitTextAsAdjustSizeDoes_data() { fieldsCoverOnlyBlanks_data(); }
+
+    void labelsFitTextAsAdjustSizeDoes()
+    {
+        QFETCH(QWidget *, window);
+        const QStringList texts = {
+            QString(),
+            QStringLiteral("0"),
+            QStringLiteral("-96.1298530235907"),
+            QStringLiteral("1591549,43091895"),
+            QStringLiteral("-1.23456789012345E-300"),
+            QStringLiteral("1E4932"),
+            QStringLiteral("Применение ФСС нецелесообразно!"),
+            QStringLiteral("Ёмкость Й, β1 = ρк · Δf"),
+            QStringLiteral(" 12 "),
+            QStringLiteral("R&D"),
+            QStringLiteral("two\nlines"),
+            QStringLiteral("tab\tstop"),
+            QStringLiteral("<b>bold</b> text"),
+            QStringLiteral("שלום 12"),
+        };
+        QStringList differ;
+        for (QLabel *label : window->findChildren<QLabel *>()) {
+            if (label->objectName().startsWith(QLatin1String("Image")))
+                continue;
+            const QString design = label->text();
+            const QRect geometry = label->geometry();
+            for (const QString &text : QStringList{design} + texts) {
+                label->setText(text);
+                label->resize(1, 1);
+                label->adjustSize();
+                const QSize adjusted = label->size();
+                label->resize(1, 1);
+                FitToText(label);
+                if (label->size() != adjusted)
+                    differ << QStringLiteral("%1 '%2': %3x%4, not %5x%6")
+                                  .arg(label->objectName(), text)
+                                  .arg(label->width())
+                                  .arg(label->height())
+                                  .arg(adjusted.width())
+                                  .arg(adjusted.height());
+            }
+            label->setText(design);
+            label->setGeometry(geometry);
+        }
+        QVERIFY2(differ.isEmpty(), qPrintable(differ.join(QStringLiteral("; "))));
+    }
+
     void controlsInsideClientArea_data() { fieldsCoverOnlyBlanks_data(); }
 
     void controlsInsideClientArea()

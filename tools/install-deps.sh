@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages that building, running, testing and
 # packaging need, and only those that are missing: Qt's Russian texts, and
 # the tools that check the desktop entry, the AppStream metadata and the
-# Debian package.
+# Debian package.  `install-deps.sh bench` adds what the benchmarks need: an X
+# server in memory (Xvfb) and xauth for its cookie.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,11 @@ packages=(
   qt6-translations-l10n
   desktop-file-utils appstream lintian dpkg-dev file
 )
+case "${1:-}" in
+  '') ;;
+  bench) packages+=(xvfb xauth) ;;
+  *) echo "usage: $0 [bench]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,311 @@
+// Runs the benchmarks and reports them: the start-up of the program against
+// a bare Qt program, interleaved, on each platform asked for, and the click
+// bench; prints one table and writes it as JSON.
+//
+//   velorix_bench --program EXE --bare EXE --clicks EXE --json FILE
+//                 [--runs N] [--clicks-per-handler N] [--platforms xcb,offscreen]
+//                 [--log FILE]   (the children's standard error, appended)
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+// Start-up targets: the program's median within this ratio of the bare Qt
+// program's, its peak memory within this many KiB of it.
+constexpr double kStartRatioTarget = 1.3;
+constexpr long long kPeakRssTargetKiB = 12 * 1024;
+// Click target: every handler's median under this, ns.
+constexpr long long kClickTargetNs = 100000;
+
+long long MonotonicNs()
+{
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000000000ll + now.tv_nsec;
+}
+
+struct Output {
+    int status = -1;
+    std::string out;
+    long long spawnedNs = 0;
+};
+
+// Where the children's standard error goes (Qt's warnings); empty: inherited.
+std::string gLogPath;
+
+// Runs exe with args and these extra environment entries, collecting its
+// standard output; spawnedNs is taken just before the spawn.
+Output Run(const std::string &exe, const std::vector<std::string> &args, const std::vector<std::string> &env)
+{
+    std::vector<std::string> envStrings;
+    for (char **e = environ; *e; ++e) {
+        const std::string entry(*e);
+        const bool replaced = std::any_of(env.begin(), env.end(), [&](const std::string &x) {
+            return entry.compare(0, x.find('=') + 1, x, 0, x.find('=') + 1) == 0;
+        });
+        if (!replaced)
+            envStrings.push_back(entry);
+    }
+    envStrings.insert(envStrings.end(), env.begin(), env.end());
+    std::vector<char *> envp, argv;
+    for (std::string &s : envStrings)
+        envp.push_back(s.data());
+    envp.push_back(nullptr);
+    std::string exeCopy = exe;
+    argv.push_back(exeCopy.data());
+    std::vector<std::string> argCopies = args;
+    for (std::string &a : argCopies)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    Output result;
+    int pipeFd[2];
+    if (pipe(pipeFd) != 0)
+        return result;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFd[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFd[0]);
+    posix_spawn_file_actions_addclose(&actions, pipeFd[1]);
+    if (!gLogPath.empty())
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, gLogPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_APPEND, 0644);
+    pid_t pid;
+    result.spawnedNs = MonotonicNs();
+    const int spawned = posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFd[1]);
+    if (spawned != 0) {
+        close(pipeFd[0]);
+        return result;
+    }
+    char buffer[4096];
+    ssize_t n;
+    while ((n = read(pipeFd[0], buffer, sizeof buffer)) > 0)
+        result.out.append(buffer, size_t(n));
+    close(pipeFd[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+struct Sample {
+    long long startNs;
+    long long peakKiB;
+};
+
+bool RunStartup(const std::string &exe, const std::string &platform, Sample *sample)
+{
+    const Output o = Run(exe, {}, {"QT_QPA_PLATFORM=" + platform});
+    long long idle = 0, hwm = 0;
+    if (o.status != 0 || std::sscanf(o.out.c_str(), "idle_ns=%lld hwm_kib=%lld", &idle, &hwm) != 2) {
+        std::fprintf(stderr, "velorix_bench: %s on %s failed (status %d): %s%s%s\n", exe.c_str(),
+                     platform.c_str(), o.status, o.out.c_str(), gLogPath.empty() ? "" : " see ",
+                     gLogPath.c_str());
+        return false;
+    }
+    *sample = {idle - o.spawnedNs, hwm};
+    return true;
+}
+
+long long Median(std::vector<long long> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+struct StartupResult {
+    QString platform;
+    std::vector<long long> bareNs, programNs, bareKiB, programKiB;
+};
+
+struct ClickResult {
+    QString window, handler;
+    long long medianNs, p99Ns;
+    int clicks;
+};
+
+QString Ms(long long ns) { return QString::number(double(ns) / 1e6, 'f', 1); }
+QString Us(long long ns) { return QString::number(double(ns) / 1e3, 'f', 1); }
+QString MiB(long long kib) { return QString::number(double(kib) / 1024.0, 'f', 1); }
+
+void PrintRow(const QStringList &cells, const std::vector<int> &widths)
+{
+    QString line;
+    for (size_t i = 0; i < widths.size() && i < size_t(cells.size()); ++i)
+        line += (i == 0 ? cells[int(i)].leftJustified(widths[i]) : cells[int(i)].rightJustified(widths[i])) +
+                QStringLiteral("  ");
+    std::printf("%s\n", qPrintable(line.trimmed()));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    std::string program, bare, clicksExe, jsonPath;
+    int runs = 30, clicks = 2000;
+    QStringList platforms = {QStringLiteral("xcb"), QStringLiteral("offscreen")};
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string key = argv[i], value = argv[i + 1];
+        if (key == "--program")
+            program = value;
+        else if (key == "--bare")
+            bare = value;
+        else if (key == "--clicks")
+            clicksExe = value;
+        else if (key == "--json")
+            jsonPath = value;
+        else if (key == "--runs")
+            runs = std::max(1, std::stoi(value));
+        else if (key == "--clicks-per-handler")
+            clicks = std::max(1, std::stoi(value));
+        else if (key == "--log")
+            gLogPath = value;
+        else if (key == "--platforms")
+            platforms = QString::fromStdString(value).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    }
+    if (program.empty() || bare.empty() || clicksExe.empty() || jsonPath.empty()) {
+        std::fprintf(stderr,
+                     "usage: %s --program EXE --bare EXE --clicks EXE --json FILE [--runs N] "
+                     "[--clicks-per-handler N] [--platforms xcb,offscreen]\n",
+                     argv[0]);
+        return 2;
+    }
+
+    // Start-up: both programs in turn, the order swapped every run so that a
+    // drift of the machine favours neither; two unrecorded runs of each first
+    // bring the libraries into the page cache.
+    std::vector<StartupResult> startups;
+    for (const QString &platform : platforms) {
+        StartupResult r{platform, {}, {}, {}, {}};
+        const std::string p = platform.toStdString();
+        Sample s;
+        for (int i = 0; i < 2; ++i) {
+            if (!RunStartup(program, p, &s) || !RunStartup(bare, p, &s))
+                return 1;
+        }
+        for (int i = 0; i < runs; ++i) {
+            for (int k = 0; k < 2; ++k) {
+                const bool programTurn = (i + k) % 2 == 0;
+                if (!RunStartup(programTurn ? program : bare, p, &s))
+                    return 1;
+                (programTurn ? r.programNs : r.bareNs).push_back(s.startNs);
+                (programTurn ? r.programKiB : r.bareKiB).push_back(s.peakKiB);
+            }
+        }
+        startups.push_back(r);
+    }
+
+    // Click to result, offscreen.
+    const Output o = Run(clicksExe, {std::to_string(clicks)}, {"QT_QPA_PLATFORM=offscreen"});
+    if (o.status != 0) {
+        std::fprintf(stderr, "velorix_bench: the click bench failed (status %d)%s%s\n", o.status,
+                     gLogPath.empty() ? "" : ", see ", gLogPath.c_str());
+        return 1;
+    }
+    std::vector<ClickResult> clickResults;
+    for (const QString &line : QString::fromStdString(o.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList f = line.split(QLatin1Char('\t'));
+        if (f.size() == 6 && f[0] == QLatin1String("click"))
+            clickResults.push_back({f[1], f[2], f[3].toLongLong(), f[4].toLongLong(), f[5].toInt()});
+    }
+
+    // The table.
+    const std::vector<int> widths = {46, 8, 8, 11, 16, 3};
+    PrintRow({"measurement", "bare Qt", "Velorix", "Velorix p99", "vs bare / target", "met"}, widths);
+    std::printf("%s\n", std::string(46 + 8 + 8 + 11 + 16 + 3 + 10, '-').c_str());
+    QJsonArray jsonStartups;
+    bool allMet = true;
+    for (const StartupResult &r : startups) {
+        const long long bareT = Median(r.bareNs), progT = Median(r.programNs);
+        const long long bareM = Median(r.bareKiB), progM = Median(r.programKiB);
+        const long long bareMMax = *std::max_element(r.bareKiB.begin(), r.bareKiB.end());
+        const long long progMMax = *std::max_element(r.programKiB.begin(), r.programKiB.end());
+        const double ratio = double(progT) / double(bareT);
+        const long long diff = progMMax - bareMMax;
+        const bool timeMet = ratio <= kStartRatioTarget, memMet = diff <= kPeakRssTargetKiB;
+        allMet = allMet && timeMet && memMet;
+        const QString runsText = QStringLiteral(" (%1 runs)").arg(r.programNs.size());
+        PrintRow({QStringLiteral("start-up, %1, median ms").arg(r.platform) + runsText, Ms(bareT), Ms(progT),
+                  "", QStringLiteral("%1x / 1.3x").arg(ratio, 0, 'f', 2), timeMet ? "yes" : "NO"},
+                 widths);
+        PrintRow({QStringLiteral("peak RSS, %1, MiB (highest)").arg(r.platform), MiB(bareMMax), MiB(progMMax),
+                  "", QStringLiteral("%1%2 / +12").arg(diff < 0 ? "-" : "+", MiB(diff < 0 ? -diff : diff)),
+                  memMet ? "yes" : "NO"},
+                 widths);
+        QJsonObject j;
+        j[QStringLiteral("platform")] = r.platform;
+        j[QStringLiteral("runs")] = int(r.programNs.size());
+        j[QStringLiteral("bare_qt_median_ms")] = double(bareT) / 1e6;
+        j[QStringLiteral("velorix_median_ms")] = double(progT) / 1e6;
+        j[QStringLiteral("median_ratio")] = ratio;
+        j[QStringLiteral("bare_qt_peak_rss_kib")] = bareMMax;
+        j[QStringLiteral("velorix_peak_rss_kib")] = progMMax;
+        j[QStringLiteral("bare_qt_peak_rss_median_kib")] = bareM;
+        j[QStringLiteral("velorix_peak_rss_median_kib")] = progM;
+        j[QStringLiteral("peak_rss_difference_kib")] = diff;
+        QJsonArray bareRuns, progRuns;
+        for (long long t : r.bareNs)
+            bareRuns.append(double(t) / 1e6);
+        for (long long t : r.programNs)
+            progRuns.append(double(t) / 1e6);
+        j[QStringLiteral("bare_qt_runs_ms")] = bareRuns;
+        j[QStringLiteral("velorix_runs_ms")] = progRuns;
+        j[QStringLiteral("ratio_met")] = timeMet;
+        j[QStringLiteral("peak_rss_met")] = memMet;
+        jsonStartups.append(j);
+    }
+    QJsonArray jsonClicks;
+    for (const ClickResult &c : clickResults) {
+        const bool met = c.medianNs < kClickTargetNs;
+        allMet = allMet && met;
+        PrintRow({QStringLiteral("click %1 %2, median µs").arg(c.window, c.handler), "", Us(c.medianNs),
+                  Us(c.p99Ns), QStringLiteral("< 100"), met ? "yes" : "NO"},
+                 widths);
+        QJsonObject j;
+        j[QStringLiteral("window")] = c.window;
+        j[QStringLiteral("handler")] = c.handler;
+        j[QStringLiteral("clicks")] = c.clicks;
+        j[QStringLiteral("median_us")] = double(c.medianNs) / 1e3;
+        j[QStringLiteral("p99_us")] = double(c.p99Ns) / 1e3;
+        j[QStringLiteral("met")] = met;
+        jsonClicks.append(j);
+    }
+
+    QJsonObject root;
+    root[QStringLiteral("startup")] = jsonStartups;
+    root[QStringLiteral("clicks")] = jsonClicks;
+    root[QStringLiteral("targets")] =
+        QJsonObject{{QStringLiteral("startup_ratio_max"), kStartRatioTarget},
+                    {QStringLiteral("peak_rss_difference_max_kib"), kPeakRssTargetKiB},
+                    {QStringLiteral("click_median_max_us"), kClickTargetNs / 1e3}};
+    root[QStringLiteral("all_targets_met")] = allMet;
+    QFile file(QString::fromStdString(jsonPath));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "velorix_bench: cannot write %s\n", jsonPath.c_str());
+        return 1;
+    }
+    file.write(QJsonDocument(root).toJson());
+    std::printf("written: %s\n", jsonPath.c_str());
+    return 0;
+}
