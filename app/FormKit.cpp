@@ -106,6 +106,36 @@ private:
     std::function<void()> handler_;
 };
 
+// Sizes and places a window's labels (see FinishDesign) when the window is
+// first shown, then deletes itself.
+class FitLabelsOnShow : public QObject {
+public:
+    FitLabelsOnShow(QWidget *window, QList<QLabel *> labels)
+        : QObject(window), window_(window), labels_(std::move(labels))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == window_ && event->type() == QEvent::Show) {
+            window_->removeEventFilter(this);
+            for (QLabel *label : std::as_const(labels_)) {
+                FitToText(label);
+                MakeRoomAboveAscent(label);
+                KeepBaselineOverFallbacks(label);
+            }
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *window_;
+    QList<QLabel *> labels_;
+};
+
 } // namespace
 
 void FitToText(QLabel *label)
@@ -197,6 +227,7 @@ void FinishDesign(QWidget *window)
     const auto children = window->findChildren<QWidget *>();
     for (QWidget *child : children)
         ApplyPixelSize(child);
+    QList<QLabel *> labels;
     for (QLabel *label : window->findChildren<QLabel *>()) {
         if (label->objectName().startsWith(QLatin1String("Image")))
             continue;
@@ -205,10 +236,12 @@ void FinishDesign(QWidget *window)
         // over it, not tangled with it.
         if (label->text().isEmpty())
             label->setAutoFillBackground(true);
-        FitToText(label);
-        MakeRoomAboveAscent(label);
-        KeepBaselineOverFallbacks(label);
+        labels << label;
     }
+    // Measuring the labels' text loads their fonts and shapes every line; it
+    // waits until the window is first shown, before it first paints, so that
+    // start-up does it for the main window alone.
+    new FitLabelsOnShow(window, std::move(labels)); // owned by the window
     // A field without a stated maximum length takes text of any length.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
         if (field->maxLength() == kQtDefaultMaxLength)
