@@ -1,7 +1,10 @@
 # The two Quick start commands: `make run` and `make test`.
 BUILD ?= build
+# `make fuzz`: the fuzz targets' own tree, and how long each target runs.
+FUZZ_BUILD ?= $(BUILD)-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test package clean
+.PHONY: all deps configure build run test package fuzz clean
 
 all: build
 
@@ -24,5 +27,14 @@ test: build
 package: build
 	cmake --build $(BUILD) --target package
 
+# The number module under libFuzzer with AddressSanitizer and
+# UndefinedBehaviorSanitizer, FUZZ_SECONDS per target on a scratch copy of
+# fuzz/corpus/.
+fuzz:
+	@tools/install-deps.sh fuzz
+	cmake -S . -B $(FUZZ_BUILD) -DVELORIX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) --parallel 2
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages that building, running, testing and
 # packaging need, and only those that are missing: Qt's Russian texts, and
 # the tools that check the desktop entry, the AppStream metadata and the
-# Debian package.
+# Debian package.  `tools/install-deps.sh fuzz` installs what `make fuzz`
+# needs instead: clang and its libFuzzer and sanitizer runtimes.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,12 @@ packages=(
   qt6-translations-l10n
   desktop-file-utils appstream lintian dpkg-dev file
 )
+if [ "${1:-}" = fuzz ]; then
+  packages=(cmake make clang libclang-rt-14-dev qt6-base-dev)
+elif [ $# -gt 0 ]; then
+  echo "usage: $0 [fuzz]" >&2
+  exit 2
+fi
 
 missing=()
 for p in "${packages[@]}"; do
