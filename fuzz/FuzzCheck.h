@@ -5,11 +5,16 @@
 
 #include <QString>
 
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 #include <stdlib.h>
 #include <string>
+#include <vector>
 
 namespace fuzz {
 
@@ -56,9 +61,157 @@ inline locale_t CLocale()
 }
 
 inline double StrToDouble(const std::string &ascii) { return strtod_l(ascii.c_str(), nullptr, CLocale()); }
-inline long double StrToExtended(const std::string &ascii)
+
+// A non-negative integer in base 10^9, least significant limb first.
+using Big = std::vector<std::uint32_t>;
+
+inline void Multiply(Big &b, std::uint32_t factor)
 {
-    return strtold_l(ascii.c_str(), nullptr, CLocale());
+    std::uint64_t carry = 0;
+    for (auto &limb : b) {
+        const std::uint64_t v = std::uint64_t(limb) * factor + carry;
+        limb = static_cast<std::uint32_t>(v % 1000000000);
+        carry = v / 1000000000;
+    }
+    for (; carry; carry /= 1000000000)
+        b.push_back(static_cast<std::uint32_t>(carry % 1000000000));
+}
+
+// The decimal digits of k * 2^p, and q with k * 2^p = digits * 10^-q.
+inline std::string ExactDecimal(unsigned __int128 k, int p, int &q)
+{
+    Big b;
+    do {
+        b.push_back(static_cast<std::uint32_t>(k % 1000000000));
+        k /= 1000000000;
+    } while (k);
+    q = 0;
+    if (p >= 0) {
+        for (; p >= 29; p -= 29)
+            Multiply(b, std::uint32_t(1) << 29);
+        Multiply(b, std::uint32_t(1) << p);
+    } else {
+        // k * 2^p = k * 5^-p * 10^p
+        for (q = -p; p < 0; p += 13) {
+            std::uint32_t power = 1; // 5^min(-p, 13), below 2^32
+            for (int i = 0; i < std::min(-p, 13); ++i)
+                power *= 5;
+            Multiply(b, power);
+        }
+    }
+    std::string digits = std::to_string(b.back());
+    for (auto it = b.rbegin() + 1; it != b.rend(); ++it) {
+        char limb[16];
+        std::snprintf(limb, sizeof limb, "%09u", static_cast<unsigned>(*it));
+        digits += limb;
+    }
+    return digits;
+}
+
+// -1, 0 or 1 as digits * 10^e compares with other * 10^-q (decimal digits,
+// leading zeros allowed).
+inline int CompareDecimal(const std::string &digits, std::int64_t e, const std::string &other, std::int64_t q)
+{
+    const auto significant = [](const std::string &d, std::int64_t &exponent) {
+        const auto first = d.find_first_not_of('0');
+        if (first == std::string::npos)
+            return std::string();
+        const auto last = d.find_last_not_of('0');
+        exponent += static_cast<std::int64_t>(d.size() - 1 - last);
+        return d.substr(first, last - first + 1);
+    };
+    std::int64_t ea = e, eb = -q;
+    std::string a = significant(digits, ea), b = significant(other, eb);
+    if (a.empty() || b.empty())
+        return a.empty() ? (b.empty() ? 0 : -1) : 1;
+    // The positions of the leading digits first; at the same position the
+    // digit strings, which have no trailing zeros, compare as numbers.
+    const std::int64_t topA = ea + static_cast<std::int64_t>(a.size());
+    const std::int64_t topB = eb + static_cast<std::int64_t>(b.size());
+    if (topA != topB)
+        return topA < topB ? -1 : 1;
+    const int c = a.compare(b);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+// -1, 0 or 1 as digits * 10^e compares with k * 2^p.
+inline int CompareBinary(const std::string &digits, std::int64_t e, unsigned __int128 k, int p)
+{
+    int q;
+    const std::string other = ExactDecimal(k, p, q);
+    return CompareDecimal(digits, e, other, q);
+}
+
+// How many places the leading digit of digits * 10^e stands from the units
+// (its decimal exponent); a huge negative number for zero.
+inline std::int64_t DecimalExponent(const std::string &digits, std::int64_t e)
+{
+    const auto first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return INT64_MIN / 2;
+    return static_cast<std::int64_t>(digits.size() - first) - 1 + e;
+}
+
+// Whether digits * 10^e rounds to a finite extended value: below the
+// midpoint between the largest extended, (2^64 - 1) * 2^16320, and 2^16384
+// (a tie rounds to the even 2^16384, out of range).
+inline bool WithinExtended(const std::string &digits, std::int64_t e)
+{
+    const std::int64_t x = DecimalExponent(digits, e);
+    if (x < 4931)
+        return true;
+    if (x > 4933)
+        return false;
+    static int q;
+    static const std::string midpoint = ExactDecimal((static_cast<unsigned __int128>(1) << 65) - 1, 16319, q);
+    return CompareDecimal(digits, e, midpoint, q) < 0;
+}
+
+// The double nearest to digits * 10^e (non-negative), ties to even, or
+// infinity beyond the largest double.  The C library's strtod gives a first
+// guess and exact comparisons with the midpoints on either side settle it:
+// glibc 2.36 rounds some long subnormal inputs one ulp low.
+inline double NearestDouble(const std::string &digits, std::int64_t e)
+{
+    if (DecimalExponent(digits, e) < -400)
+        return 0.0;
+    const auto first = digits.find_first_not_of('0');
+    double r = StrToDouble(digits.substr(first) + "e" + std::to_string(e));
+    constexpr std::uint64_t kHidden = std::uint64_t(1) << 52;
+    if (std::isinf(r)) {
+        // DBL_MAX + half an ulp = (2^54 - 1) * 2^970
+        if (CompareBinary(digits, e, (kHidden << 2) - 1, 970) >= 0)
+            return r;
+        r = DBL_MAX;
+    }
+    for (int step = 0; step < 4; ++step) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &r, sizeof bits);
+        const int biased = static_cast<int>(bits >> 52);
+        const std::uint64_t m = (bits & (kHidden - 1)) | (biased ? kHidden : 0);
+        const int u = (biased ? biased : 1) - 1075; // r = m * 2^u
+        const bool odd = m & 1;
+        const int above = CompareBinary(digits, e, 2 * static_cast<unsigned __int128>(m) + 1, u - 1);
+        if (above > 0 || (above == 0 && odd)) {
+            r = std::nextafter(r, INFINITY);
+            if (std::isinf(r))
+                return r;
+            continue;
+        }
+        if (m != 0) {
+            // At the bottom of a binade the double below is half an ulp away.
+            const int below =
+                m == kHidden && biased > 1
+                    ? CompareBinary(digits, e, 4 * static_cast<unsigned __int128>(m) - 1, u - 2)
+                    : CompareBinary(digits, e, 2 * static_cast<unsigned __int128>(m) - 1, u - 1);
+            if (below < 0 || (below == 0 && odd)) {
+                r = std::nextafter(r, 0.0);
+                continue;
+            }
+        }
+        return r;
+    }
+    Fail(__FILE__, __LINE__, "NearestDouble", "strtod's guess is more than three ulps off");
 }
 
 // printf of one long double in the "C" locale.

@@ -6,14 +6,20 @@
 // Input: the first byte's bit 0 picks the decimal separator ("." or ","),
 // bits 1-2 how the other bytes become the text: UTF-8, raw UTF-16 units
 // (lone surrogates, NULs and non-ASCII digits get through), Latin-1, or one
-// character per byte from the characters the syntax is about.
+// character per byte from the characters the syntax is about.  With bit 3
+// set, the other bytes instead pick a binary value and the text is the exact
+// decimal of it, of the midpoint between it and the next value up, or of a
+// hair above or below that midpoint: the ties and near-ties that random
+// bytes almost never spell out.
 #include "FuzzCheck.h"
 #include "Numeric.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 using velorix::CalcError;
 
@@ -46,6 +52,71 @@ QString TextOf(const std::uint8_t *data, std::size_t size, int mode)
         return text;
     }
     }
+}
+
+// Bytes: flags, then the bit pattern (8 bytes of a double or 10 of a long
+// double).  Flags: bit 0 long double, bits 1-2 the value itself / the
+// midpoint / above it / below it, bit 3 negative, bit 4 exponent form,
+// bits 5-7 how far off the midpoint (2^-1 to 2^-57 of the value's ulp).
+QString NearTieText(const std::uint8_t *data, std::size_t size, char16_t separator)
+{
+    std::uint8_t bytes[11] = {};
+    std::memcpy(bytes, data, std::min(size, sizeof bytes));
+    const unsigned flags = bytes[0];
+    std::uint64_t significand;
+    std::memcpy(&significand, bytes + 1, 8);
+    int ulpExponent;
+    if (flags & 1) {
+        // Long double: the exponents around double's range, or the top of
+        // the extended range.
+        std::uint16_t raw;
+        std::memcpy(&raw, bytes + 9, 2);
+        const int biased = raw & 0x4000 ? 0x7FFE - (raw & 7) : 0x3FFF - 1100 + raw % 2200;
+        significand |= std::uint64_t(1) << 63;
+        ulpExponent = biased - 16383 - 63;
+    } else {
+        int biased = static_cast<int>(significand >> 52 & 0x7FF);
+        if (biased == 0x7FF)
+            biased = 0x7FE;
+        significand &= (std::uint64_t(1) << 52) - 1;
+        if (biased)
+            significand |= std::uint64_t(1) << 52;
+        ulpExponent = (biased ? biased : 1) - 1075;
+    }
+    const int off = static_cast<int>(flags >> 5) * 8 + 1;
+    unsigned __int128 k = significand;
+    int p = ulpExponent;
+    switch (flags >> 1 & 3) {
+    case 1:
+        k = 2 * k + 1;
+        p -= 1;
+        break;
+    case 2:
+        k = ((2 * k + 1) << off) + 1;
+        p -= 1 + off;
+        break;
+    case 3:
+        k = ((2 * k + 1) << off) - 1;
+        p -= 1 + off;
+        break;
+    default:
+        break;
+    }
+    int q;
+    std::string digits = fuzz::ExactDecimal(k, p, q);
+    std::string text = flags & 8 ? "-" : "";
+    if (flags & 16 && q > 0) {
+        text += digits + "e-" + std::to_string(q);
+    } else if (q == 0) {
+        text += digits;
+    } else if (digits.size() > static_cast<std::size_t>(q)) {
+        text += digits.substr(0, digits.size() - q) + '.' + digits.substr(digits.size() - q);
+    } else {
+        text += "0." + std::string(q - digits.size(), '0') + digits;
+    }
+    QString out = QString::fromLatin1(text);
+    out.replace(QLatin1Char('.'), QChar(separator));
+    return out;
 }
 
 // The syntax, read independently of the module: blanks (U+0020 only), a
@@ -127,18 +198,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
 
     const char16_t separator = data[0] & 1 ? u',' : u'.';
-    const QString text = TextOf(data + 1, size - 1, data[0] >> 1 & 3);
+    const QString text = data[0] & 8 ? NearTieText(data + 1, size - 1, separator)
+                                     : TextOf(data + 1, size - 1, data[0] >> 1 & 3);
     fuzz::CurrentInput() = fuzz::Printable(text) + " with separator '" + static_cast<char>(separator) + "'";
 
     // The reference: the exact decimal digits * 10^(exponent - fraction)
     // handed to the C library, which rounds correctly.
     const Reading r = Read(text, separator);
-    const std::string ascii = std::string(r.negative ? "-" : "") + (r.digits.empty() ? "0" : r.digits) + "e" +
-                              std::to_string(r.exponent - r.fraction);
-    const bool inExtendedRange = r.number && std::isfinite(fuzz::StrToExtended(ascii));
-    const double reference = inExtendedRange ? fuzz::StrToDouble(ascii) : 0.0;
-    const bool overflows = inExtendedRange && std::isinf(reference);
-    const double expected = reference == 0 ? 0.0 : reference; // no signed zero
+    const std::int64_t e = r.exponent - r.fraction;
+    const std::string ascii =
+        std::string(r.negative ? "-" : "") + (r.digits.empty() ? "0" : r.digits) + "e" + std::to_string(e);
+    const bool inExtendedRange = r.number && fuzz::WithinExtended(r.digits, e);
+    const double magnitude = inExtendedRange ? fuzz::NearestDouble(r.digits, e) : 0.0;
+    const bool overflows = inExtendedRange && std::isinf(magnitude);
+    const double expected = r.negative && magnitude != 0 ? -magnitude : magnitude; // no signed zero
 
     velorix::SetDecimalSeparator(QChar(separator));
     try {
