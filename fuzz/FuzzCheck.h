@@ -77,7 +77,45 @@ inline void Multiply(Big &b, std::uint32_t factor)
         b.push_back(static_cast<std::uint32_t>(carry % 1000000000));
 }
 
-// The decimal digits of k * 2^p, and q with k * 2^p = digits * 10^-q.
+// a * b.
+inline Big Product(const Big &a, const Big &b)
+{
+    Big r(a.size() + b.size(), 0);
+    for (std::size_t j = 0; j < b.size(); ++j) {
+        std::uint64_t carry = 0;
+        std::size_t i = 0;
+        for (; i < a.size(); ++i) {
+            const std::uint64_t v = r[i + j] + std::uint64_t(a[i]) * b[j] + carry;
+            r[i + j] = static_cast<std::uint32_t>(v % 1000000000);
+            carry = v / 1000000000;
+        }
+        for (std::size_t k = i + j; carry; ++k) {
+            const std::uint64_t v = r[k] + carry;
+            r[k] = static_cast<std::uint32_t>(v % 1000000000);
+            carry = v / 1000000000;
+        }
+    }
+    while (r.size() > 1 && r.back() == 0)
+        r.pop_back();
+    return r;
+}
+
+// base^n for base 2 or 5, each power kept once computed (n stays below
+// about 16400: the exponents of extended values).
+inline const Big &Power(std::uint32_t base, int n)
+{
+    static std::vector<Big> twos{Big{1}}, fives{Big{1}};
+    auto &table = base == 2 ? twos : fives;
+    while (static_cast<int>(table.size()) <= n) {
+        Big next = table.back();
+        Multiply(next, base);
+        table.push_back(std::move(next));
+    }
+    return table[n];
+}
+
+// The decimal digits of k * 2^p, and q with k * 2^p = digits * 10^-q
+// (k * 2^p = k * 5^-p * 10^p for p < 0).
 inline std::string ExactDecimal(unsigned __int128 k, int p, int &q)
 {
     Big b;
@@ -85,26 +123,14 @@ inline std::string ExactDecimal(unsigned __int128 k, int p, int &q)
         b.push_back(static_cast<std::uint32_t>(k % 1000000000));
         k /= 1000000000;
     } while (k);
-    q = 0;
-    if (p >= 0) {
-        for (; p >= 29; p -= 29)
-            Multiply(b, std::uint32_t(1) << 29);
-        Multiply(b, std::uint32_t(1) << p);
-    } else {
-        // k * 2^p = k * 5^-p * 10^p
-        for (q = -p; p < 0; p += 13) {
-            std::uint32_t power = 1; // 5^min(-p, 13), below 2^32
-            for (int i = 0; i < std::min(-p, 13); ++i)
-                power *= 5;
-            Multiply(b, power);
-        }
-    }
+    q = p < 0 ? -p : 0;
+    b = Product(b, p < 0 ? Power(5, -p) : Power(2, p));
     std::string digits = std::to_string(b.back());
-    for (auto it = b.rbegin() + 1; it != b.rend(); ++it) {
-        char limb[16];
-        std::snprintf(limb, sizeof limb, "%09u", static_cast<unsigned>(*it));
-        digits += limb;
-    }
+    digits.resize(digits.size() + 9 * (b.size() - 1));
+    std::size_t at = digits.size();
+    for (std::size_t i = 0; i + 1 < b.size(); ++i)
+        for (std::uint32_t limb = b[i], n = 0; n < 9; ++n, limb /= 10)
+            digits[--at] = static_cast<char>('0' + limb % 10);
     return digits;
 }
 
