@@ -2,8 +2,11 @@
 BUILD ?= build
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE_BUILD ?= build-sanitize
+# `make fuzz`: the fuzz targets' own tree, and how long each target runs.
+FUZZ_BUILD ?= $(BUILD)-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test test-sanitize bench package clean
+.PHONY: all deps configure build run test test-sanitize bench package fuzz clean
 
 all: build
 
@@ -39,5 +42,14 @@ bench:
 package: build
 	cmake --build $(BUILD) --target package
 
+# The number module under libFuzzer with AddressSanitizer and
+# UndefinedBehaviorSanitizer, FUZZ_SECONDS per target on a scratch copy of
+# fuzz/corpus/.
+fuzz:
+	@tools/install-deps.sh fuzz
+	cmake -S . -B $(FUZZ_BUILD) -DVELORIX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) --parallel 2
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

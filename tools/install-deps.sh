@@ -3,7 +3,9 @@
 # packaging need, and only those that are missing: Qt's Russian texts, and
 # the tools that check the desktop entry, the AppStream metadata and the
 # Debian package.  `install-deps.sh bench` adds what the benchmarks need: an X
-# server in memory (Xvfb) and xauth for its cookie.
+# server in memory (Xvfb) and xauth for its cookie.  `install-deps.sh fuzz`
+# installs what `make fuzz` needs instead: clang and its libFuzzer and
+# sanitizer runtimes.
 set -euo pipefail
 
 packages=(
@@ -17,7 +19,8 @@ packages=(
 case "${1:-}" in
   '') ;;
   bench) packages+=(xvfb xauth) ;;
-  *) echo "usage: $0 [bench]" >&2; exit 2 ;;
+  fuzz) packages=(cmake make clang libclang-rt-14-dev qt6-base-dev) ;;
+  *) echo "usage: $0 [bench|fuzz]" >&2; exit 2 ;;
 esac
 
 missing=()
