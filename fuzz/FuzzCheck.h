@@ -3,6 +3,8 @@
 // independent reference the number module is held to.
 #pragma once
 
+#include "Numeric.h"
+
 #include <QString>
 
 #include <cfloat>
@@ -17,6 +19,18 @@
 #include <vector>
 
 namespace fuzz {
+
+// Before the first input: the C library's locale from the environment, as
+// the program has it, and the floating-point environment of the program.
+inline void StartOnce()
+{
+    static const bool started = [] {
+        std::setlocale(LC_ALL, "");
+        velorix::ResetFloatEnvironment();
+        return true;
+    }();
+    (void)started;
+}
 
 // The input being checked, printed with every failure.
 inline std::string &CurrentInput()

@@ -188,12 +188,7 @@ std::string Describe(double d)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static const bool initialised = [] {
-        std::setlocale(LC_ALL, ""); // as the program runs: the C library follows the environment
-        velorix::ResetFloatEnvironment();
-        return true;
-    }();
-    (void)initialised;
+    fuzz::StartOnce();
     if (size == 0)
         return 0;
 
