@@ -207,7 +207,7 @@ void ShowNumber(QLabel *label, Ext x)
 
 void ShowPicture(QLabel *box, const QString &resource)
 {
-    const QImage picture = LoadJpeg(resource);
+    const QImage picture = TakeJpeg(resource);
     if (picture.isNull()) {
         qWarning("Velorix: picture %s cannot be decoded", qPrintable(resource));
         return;

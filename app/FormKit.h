@@ -30,8 +30,9 @@ void ShowNumber(QLabel *label, Ext x);
 // to adjustSize.
 void FitToText(QLabel *label);
 
-// Puts a JPEG resource, decoded now, into a picture box ("ImageN"), drawn at
-// its natural size from the box's top-left corner.
+// Puts a JPEG resource, decoded now (or by the JpegPrefetch that exists),
+// into a picture box ("ImageN"), drawn at its natural size from the box's
+// top-left corner.
 void ShowPicture(QLabel *box, const QString &resource);
 
 // Applies what a window definition states beyond what uic does:

@@ -1,6 +1,9 @@
 #include "Forms.h"
 
+#include "JpegImage.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QIcon>
@@ -25,8 +28,15 @@ TForm14 *Form14 = nullptr;
 TForm15 *Form15 = nullptr;
 TForm16 *Form16 = nullptr;
 
-// The resources of a static library are registered by hand.
-static void InitResources() { Q_INIT_RESOURCE(assets); }
+// The resources of a static library are registered by hand, once.
+static void InitResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(assets);
+        return true;
+    }();
+    (void)registered;
+}
 
 namespace velorix {
 
@@ -82,6 +92,14 @@ void CreateForms()
 
 void StartProgram()
 {
+    // The windows' pictures are decoded on a second thread while the fonts
+    // load and the windows are built.
+    InitResources();
+    QStringList pictures;
+    for (const QString &name :
+         QDir(QStringLiteral(":/assets")).entryList({QStringLiteral("*.jpg")}, QDir::Files))
+        pictures << QStringLiteral(":/assets/") + name;
+    JpegPrefetch prefetch(pictures);
     InitApplication();
     CreateForms();
     Form1->show();

@@ -2,8 +2,10 @@
 
 #include <QFile>
 
+#include <atomic>
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE
+#include <future>
 
 #include <jpeglib.h>
 
@@ -84,5 +86,55 @@ QImage LoadJpeg(const QString &path)
         return QImage();
     return DecodeJpeg(file.readAll());
 }
+
+struct JpegPrefetch::Entry {
+    QString path;
+    std::atomic<bool> claimed = false;
+    std::promise<QImage> decoded;
+    std::shared_future<QImage> picture = decoded.get_future().share();
+
+    // Decodes the file unless the other thread has claimed it first.
+    void claimAndDecode()
+    {
+        if (!claimed.exchange(true))
+            decoded.set_value(LoadJpeg(path));
+    }
+};
+
+namespace {
+JpegPrefetch *g_prefetch = nullptr;
+}
+
+JpegPrefetch::JpegPrefetch(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        entries_.push_back(std::make_unique<Entry>());
+        entries_.back()->path = path;
+    }
+    thread_ = std::thread([this] {
+        for (const auto &entry : entries_)
+            entry->claimAndDecode();
+    });
+    g_prefetch = this;
+}
+
+JpegPrefetch::~JpegPrefetch()
+{
+    g_prefetch = nullptr;
+    thread_.join();
+}
+
+QImage JpegPrefetch::take(const QString &path)
+{
+    for (const auto &entry : entries_) {
+        if (entry->path == path) {
+            entry->claimAndDecode();
+            return entry->picture.get();
+        }
+    }
+    return LoadJpeg(path);
+}
+
+QImage TakeJpeg(const QString &path) { return g_prefetch ? g_prefetch->take(path) : LoadJpeg(path); }
 
 } // namespace velorix

@@ -4,6 +4,11 @@
 #include <QByteArrayView>
 #include <QImage>
 #include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <thread>
+#include <vector>
 
 namespace velorix {
 
@@ -15,5 +20,29 @@ QImage DecodeJpeg(QByteArrayView data);
 // The picture in a JPEG file or resource (":/assets/…"); null if it cannot
 // be read or decoded.
 QImage LoadJpeg(const QString &path);
+
+// Decodes JPEG files on a second thread while the program goes on building
+// its windows.  Whichever thread comes to a file first decodes it: take()
+// decodes a file the thread has not begun, and waits for one it is
+// decoding.  While one exists, TakeJpeg takes from it.
+class JpegPrefetch {
+public:
+    explicit JpegPrefetch(const QStringList &paths);
+    ~JpegPrefetch(); // waits for the thread
+    JpegPrefetch(const JpegPrefetch &) = delete;
+    JpegPrefetch &operator=(const JpegPrefetch &) = delete;
+
+    // The picture of one of the paths, as LoadJpeg gives it; a path not
+    // among them is decoded now.
+    QImage take(const QString &path);
+
+private:
+    struct Entry;
+    std::vector<std::unique_ptr<Entry>> entries_;
+    std::thread thread_;
+};
+
+// The picture of a path, from the JpegPrefetch that exists, or LoadJpeg's.
+QImage TakeJpeg(const QString &path);
 
 } // namespace velorix

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <memory>
+
 using namespace velorix;
 using namespace velorix::test;
 
@@ -58,6 +60,37 @@ private slots:
         QCOMPARE(
             QDir(QStringLiteral(":/assets")).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name),
             listed);
+    }
+
+    // The pictures a prefetch gives are LoadJpeg's, whichever thread decoded
+    // each: taken at once in the other order than the thread's, or after the
+    // thread is done.  A path it was not given is decoded on the spot, and
+    // one that does not exist gives no picture.
+    void prefetchGivesTheSamePictures_data()
+    {
+        QTest::addColumn<bool>("waitForThread");
+        QTest::newRow("taken at once") << false;
+        QTest::newRow("taken after the thread") << true;
+    }
+
+    void prefetchGivesTheSamePictures()
+    {
+        QFETCH(bool, waitForThread);
+        QStringList paths;
+        for (const Asset &a : kAssets)
+            paths << Resource(a);
+        const QString missing = QStringLiteral(":/assets/no-such-picture.jpg");
+        const QString other = paths.takeFirst();
+        auto prefetch = std::make_unique<JpegPrefetch>(paths + QStringList{missing});
+        if (waitForThread)
+            QTest::qWait(300);
+        for (auto it = paths.crbegin(); it != paths.crend(); ++it)
+            QCOMPARE(TakeJpeg(*it), LoadJpeg(*it));
+        QVERIFY(TakeJpeg(missing).isNull());
+        QVERIFY(!LoadJpeg(other).isNull());
+        QCOMPARE(prefetch->take(other), LoadJpeg(other));
+        prefetch.reset();
+        QCOMPARE(TakeJpeg(paths.front()), LoadJpeg(paths.front()));
     }
 
     void assetDecodes_data()
