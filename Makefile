@@ -19,7 +19,9 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) --parallel 2
 
-run: build
+# Only the program: the tests are built by `make test`.
+run: configure
+	cmake --build $(BUILD) --target velorix --parallel 2
 	$(BUILD)/app/velorix
 
 test: build

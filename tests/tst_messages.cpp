@@ -87,6 +87,30 @@ private slots:
         QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
     }
 
+    void finishErrorText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("finished");
+        QTest::newRow("letter") << QStringLiteral("Floating point overflow")
+                                << QStringLiteral("Floating point overflow.");
+        QTest::newRow("digit") << QStringLiteral("x 5") << QStringLiteral("x 5.");
+        QTest::newRow("slash") << QStringLiteral("a/") << QStringLiteral("a/.");
+        QTest::newRow("period") << QStringLiteral("done.") << QStringLiteral("done.");
+        QTest::newRow("parenthesis") << QStringLiteral("(x)") << QStringLiteral("(x)");
+        QTest::newRow("apostrophe") << QStringLiteral("'a'") << QStringLiteral("'a'");
+        QTest::newRow("comma") << QStringLiteral("a,") << QStringLiteral("a,");
+        QTest::newRow("blank") << QStringLiteral("a ") << QStringLiteral("a ");
+        QTest::newRow("cyrillic") << QStringLiteral("ошибка") << QStringLiteral("ошибка.");
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void finishErrorText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, finished);
+        QCOMPARE(FinishErrorText(text), finished);
+    }
+
     void handlerStopsAtError()
     {
         test::BoxRecorder boxes;

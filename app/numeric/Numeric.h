@@ -37,6 +37,14 @@ private:
     QByteArray what_;
 };
 
+// Constants of the formulas, each the double-extended value nearest to the
+// quantity named (19 or 20 significant digits pin it).
+inline constexpr long double kPi = 3.1415926535897932385L;
+inline constexpr long double kTwoPi = 6.283185307179586477L;
+inline constexpr long double kFourPi = 12.566370614359172954L;
+inline constexpr long double kDegreesPerRadian = 57.295779513082320877L; // 180/pi
+inline constexpr long double kLn2 = 0.69314718055994530942L;
+
 // A value of the x87 double-extended format with checked arithmetic: every
 // operation raises its CalcError at the point where the condition arises.
 // Underflow and inexact results are silent.
@@ -86,9 +94,6 @@ inline Ext Round(Ext x) { return Ext(static_cast<long double>(RoundToInt(x))); }
 // invalid-operation error for x outside -1 to 1.
 Ext ArcCos(Ext x);
 
-// Inverse cosine in degrees, 0 to 180: ArcCos(x) * 180/pi.
-Ext ArcCosDeg(Ext x);
-
 // Rounding up to a 32-bit signed integer, as a count is taken: the integer
 // part toward zero, plus one when a positive fraction remains (so the
 // ceiling).  The invalid-operation error when the result lies outside
@@ -107,9 +112,5 @@ Ext ParseNumber(const QString &text);
 
 // The general format with 15 significant digits.
 QString FormatNumber(Ext x);
-
-// The error box's text: a final "." unless the text already ends in a
-// character that sorts at or below "." in the Windows-1251 code order.
-QString FinishErrorText(const QString &text);
 
 } // namespace velorix

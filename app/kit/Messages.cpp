@@ -87,6 +87,15 @@ MessagePresenter SetMessagePresenter(MessagePresenter presenter)
 
 void ShowMessage(MessageKind kind, const QString &text) { Presenter()(kind, text); }
 
+QString FinishErrorText(const QString &text)
+{
+    // Every character outside ASCII has a Windows-1251 code (or its "?"
+    // replacement) above ".", so comparing the UTF-16 unit is enough.
+    if (!text.isEmpty() && text.back() > QLatin1Char('.'))
+        return text + QLatin1Char('.');
+    return text;
+}
+
 void ShowError(const QString &text) { ShowMessage(MessageKind::Error, FinishErrorText(text)); }
 
 void RunHandler(const std::function<void()> &handler)

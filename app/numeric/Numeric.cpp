@@ -121,8 +121,6 @@ Ext ArcCos(Ext x)
     return Ext(std::atan2(s.value(), x.value())); // radians, 0 to pi
 }
 
-Ext ArcCosDeg(Ext x) { return ArcCos(x) * 57.295779513082320877L; } // 180/pi
-
 std::int32_t CeilToInt32(Ext x)
 {
     // The range test is made on the exact ceiling in extended precision, so
@@ -303,15 +301,6 @@ QString FormatNumber(Ext x)
         }
     }
     return out;
-}
-
-QString FinishErrorText(const QString &text)
-{
-    // Every character outside ASCII has a Windows-1251 code (or its "?"
-    // replacement) above ".", so comparing the UTF-16 unit is enough.
-    if (!text.isEmpty() && text.back() > QLatin1Char('.'))
-        return text + QLatin1Char('.');
-    return text;
 }
 
 } // namespace velorix

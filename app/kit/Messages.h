@@ -25,6 +25,10 @@ inline void ShowWarning(const QString &text) { ShowMessage(MessageKind::Warning,
 // The error box: critical icon, one OK button, the text with its final period.
 void ShowError(const QString &text);
 
+// The error box's text: a final "." unless the text already ends in a
+// character that sorts at or below "." in the Windows-1251 code order.
+QString FinishErrorText(const QString &text);
+
 // Runs a handler; an error it raises ends it and is shown in the error box,
 // so no error unwinds into Qt's event dispatch.
 void RunHandler(const std::function<void()> &handler);
