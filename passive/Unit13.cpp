@@ -1,5 +1,7 @@
 #include "Unit13.h"
 
+#include "Reactance.h"
+
 using namespace velorix;
 
 TForm13::TForm13(QWidget *parent) : TCalcForm(parent)
@@ -18,7 +20,7 @@ void TForm13::Button1Click()
     f0_ = f0;
     const Ext L = ReadNumber(Edit2); // uH
 
-    const Ext rho = Store((f0 * 1000 * 6.283185307179586477L) * (1e-6L * L)); // Ohm
+    const Ext rho = InductorReactance(L, f0); // Ohm
     rho_ = rho;
     ShowNumber(Label6, rho);
 }

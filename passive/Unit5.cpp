@@ -26,8 +26,8 @@ void TForm5::Button1Click()
     ShowNumber(Label9, Z);
 
     // Phase shift between voltage and current: cos phi = R / Z.
-    const Ext phi = Store(ArcCos(R / Z));              // rad
-    ShowNumber(Label11, phi * 57.295779513082320877L); // degrees
+    const Ext phi = Store(ArcCos(R / Z));         // rad
+    ShowNumber(Label11, phi * kDegreesPerRadian); // degrees
 
     const Ext Y = Store(1 / Z); // S
     ShowNumber(Label13, Y);

@@ -48,6 +48,6 @@ void TForm6::Button1Click()
     ShowNumber(Label26, S);
 
     // Phase shift between voltage and total current: cos phi = g / Y.
-    const Ext phi = Store(ArcCos(g / Y));              // rad
-    ShowNumber(Label30, phi * 57.295779513082320877L); // degrees
+    const Ext phi = Store(ArcCos(g / Y));         // rad
+    ShowNumber(Label30, phi * kDegreesPerRadian); // degrees
 }

@@ -2,15 +2,6 @@
 
 using namespace velorix;
 
-namespace {
-
-// Extended constants.
-constexpr long double kPi = 3.1415926535897932385L;
-constexpr long double kTwoPi = 6.283185307179586477L;
-constexpr long double kFourPi = 12.566370614359172954L;
-
-} // namespace
-
 TForm11::TForm11(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
@@ -30,12 +21,12 @@ TForm11::TForm11(QWidget *parent) : TCalcForm(parent)
 // damping.
 void TForm11::Button1Click()
 {
-    f0 = ReadNumber(Edit1); // kHz
-    П = ReadNumber(Edit2);  // kHz
-    d = ReadNumber(Edit5);
-    const Ext x = Store(П / (Sqrt(2) * 2 * f0));
-    Label7->setText(x >= d ? QStringLiteral("Применение ФСС целесообразно.")
-                           : QStringLiteral("Применение ФСС нецелесообразно!"));
+    f0_ = ReadNumber(Edit1); // kHz
+    P_ = ReadNumber(Edit2);  // kHz
+    d_ = ReadNumber(Edit5);
+    const Ext x = Store(P_ / (Sqrt(2) * 2 * f0_));
+    Label7->setText(x >= d_ ? QStringLiteral("Применение ФСС целесообразно.")
+                            : QStringLiteral("Применение ФСС нецелесообразно!"));
     FitToText(Label7);
 }
 
@@ -43,20 +34,20 @@ void TForm11::Button1Click()
 // the values of step 1.
 void TForm11::Button2Click()
 {
-    const Ext β = Store(2 * f0 * d / П);
-    ShowNumber(Label13, β);
-    const Ext Δf = ReadNumber(Edit4); // adjacent-channel detuning, kHz
-    const Ext α = Store(2 * Δf / П);
-    ShowNumber(Label17, α);
+    const Ext beta = Store(2 * f0_ * d_ / P_); // generalised damping β
+    ShowNumber(Label13, beta);
+    const Ext df = ReadNumber(Edit4);     // adjacent-channel detuning Δf, kHz
+    const Ext alpha = Store(2 * df / P_); // relative detuning α
+    ShowNumber(Label17, alpha);
 }
 
 // Step 3: sections needed for the adjacent-channel selectivity S, dB, when
 // one section gives σ1, dB (read off graph а).
 void TForm11::Button3Click()
 {
-    const Ext σ1 = ReadNumber(Edit11);
-    const Ext S = ReadNumber(Edit3);
-    const Ext q = Store(S / σ1);
+    const Ext sigma1 = ReadNumber(Edit11); // σ1, dB
+    const Ext S = ReadNumber(Edit3);       // dB
+    const Ext q = Store(S / sigma1);
     ShowNumber(Label23, CeilToInt32(q));
 }
 
@@ -64,33 +55,33 @@ void TForm11::Button3Click()
 // Rг and the load resistance Rн to the characteristic impedance ρ.
 void TForm11::Button4Click()
 {
-    ρ = ReadNumber(Edit6);            // kOhm
-    const Ext Rг = ReadNumber(Edit7); // Ohm
-    const Ext Rн = ReadNumber(Edit8); // Ohm
-    const Ext g1 = Store(1 / Rг);     // S
-    const Ext g2 = Store(1 / Rн);     // S
+    rho_ = ReadNumber(Edit6);         // kOhm
+    const Ext Rg = ReadNumber(Edit7); // Rг, Ohm
+    const Ext Rn = ReadNumber(Edit8); // Rн, Ohm
+    const Ext g1 = Store(1 / Rg);     // S
+    const Ext g2 = Store(1 / Rn);     // S
     // Each ratio is remembered only once it has been computed and stored.
-    m1 = Store(Sqrt(1 / (ρ * 1000 * g1)));
-    ShowNumber(Label25, m1);
-    m2 = Store(Sqrt(1 / (ρ * 1000 * g2)));
-    ShowNumber(Label27, m2);
+    m1_ = Store(Sqrt(1 / (rho_ * 1000 * g1)));
+    ShowNumber(Label25, m1_);
+    m2_ = Store(Sqrt(1 / (rho_ * 1000 * g2)));
+    ShowNumber(Label27, m2_);
 }
 
 // Step 6: element values, pF and uH, from the values of steps 1 and 4 and
 // the source and load capacitances.
 void TForm11::Button5Click()
 {
-    const Ext Cи = ReadNumber(Edit9);                  // pF
-    const Ext Cн = ReadNumber(Edit10);                 // pF
-    const Ext C1 = Store(1000000 / (kTwoPi * f0 * ρ)); // coupling capacitors
+    const Ext Ci = ReadNumber(Edit9);                      // source capacitance Cи, pF
+    const Ext Cn = ReadNumber(Edit10);                     // load capacitance Cн, pF
+    const Ext C1 = Store(1000000 / (kTwoPi * f0_ * rho_)); // coupling capacitors
     ShowNumber(Label31, C1);
-    const Ext C2 = Store(1000000 / (kPi * П * ρ) - 2 * C1); // middle circuits
+    const Ext C2 = Store(1000000 / (kPi * P_ * rho_) - 2 * C1); // middle circuits
     ShowNumber(Label34, C2);
-    const Ext C3 = Store(0.5L * C2 - m1 * m1 * Cи); // input circuit
+    const Ext C3 = Store(0.5L * C2 - m1_ * m1_ * Ci); // input circuit
     ShowNumber(Label36, C3);
-    const Ext C4 = Store(0.5L * C2 - m2 * m2 * Cн); // output circuit
+    const Ext C4 = Store(0.5L * C2 - m2_ * m2_ * Cn); // output circuit
     ShowNumber(Label38, C4);
-    const Ext L1 = Store(ρ * П * 1000000 / (f0 * f0 * kFourPi)); // middle circuits
+    const Ext L1 = Store(rho_ * P_ * 1000000 / (f0_ * f0_ * kFourPi)); // middle circuits
     ShowNumber(Label40, L1);
     const Ext L2 = Store(2 * L1); // end circuits
     ShowNumber(Label42, L2);

@@ -23,10 +23,10 @@ private:
     // Values one step hands on to a later one: each holds a double (a field's
     // number or a stored result), is 0 until its step first writes it, and is
     // never reset.
-    velorix::Ext f0 = 0; // working frequency, kHz (step 1)
-    velorix::Ext П = 0;  // pass band, kHz (step 1)
-    velorix::Ext d = 0;  // own damping of the circuits (step 1)
-    velorix::Ext ρ = 0;  // characteristic impedance, kOhm (step 4)
-    velorix::Ext m1 = 0; // tap ratio of the input circuit (step 4)
-    velorix::Ext m2 = 0; // tap ratio of the output circuit (step 4)
+    velorix::Ext f0_ = 0;  // working frequency f0, kHz (step 1)
+    velorix::Ext P_ = 0;   // pass band П, kHz (step 1)
+    velorix::Ext d_ = 0;   // own damping d of the circuits (step 1)
+    velorix::Ext rho_ = 0; // characteristic impedance ρ, kOhm (step 4)
+    velorix::Ext m1_ = 0;  // tap ratio m1 of the input circuit (step 4)
+    velorix::Ext m2_ = 0;  // tap ratio m2 of the output circuit (step 4)
 };

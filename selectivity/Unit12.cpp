@@ -14,11 +14,11 @@ TForm12::TForm12(QWidget *parent) : TCalcForm(parent)
 // filter terminated in Rф: Ссв = sqrt(Rф / (а ρк)) Cк.
 void TForm12::Button1Click()
 {
-    const Ext Rф = ReadNumber(Edit1);         // filter's characteristic impedance, Ohm
-    const Ext ρк = ReadNumber(Edit2);         // end circuit's characteristic impedance, Ohm
-    const Ext а = ReadNumber(Edit3);          // coefficient, best 7 to 10
-    const Ext Cк = ReadNumber(Edit4);         // end circuit's capacitance, pF
-    const Ext p = Store(а * ρк);              // Ohm
-    const Ext Cсв = Store(Sqrt(Rф / p) * Cк); // pF
-    ShowNumber(Label17, Cсв);
+    const Ext Rf = ReadNumber(Edit1);         // Rф, the filter's characteristic impedance, Ohm
+    const Ext rhoK = ReadNumber(Edit2);       // ρк, the end circuit's characteristic impedance, Ohm
+    const Ext a = ReadNumber(Edit3);          // а, a coefficient, best 7 to 10
+    const Ext Ck = ReadNumber(Edit4);         // Cк, the end circuit's capacitance, pF
+    const Ext p = Store(a * rhoK);            // Ohm
+    const Ext Csv = Store(Sqrt(Rf / p) * Ck); // Ссв, pF
+    ShowNumber(Label17, Csv);
 }

@@ -9,12 +9,27 @@
 
 namespace velorix {
 
+// The transistor's semiconductor, as the window's two radio buttons choose
+// it; None while neither is checked.
+enum class Material { None, Silicon, Germanium };
+
+// The material of the two choices; were both set, germanium's test comes
+// last and wins.
+Material MaterialOf(bool silicon, bool germanium);
+
+// The interval over which the reverse collector current doubles, K: 5 for
+// silicon, 10 for germanium, 0 for none.
+Ext DoublingInterval(Material material);
+
+// The base-emitter voltage of the open junction, V: 0.7 for silicon, 0.4
+// for germanium (each the double nearest), 0 for none.
+Ext OpenJunctionVoltage(Material material);
+
 class ThermalDrift {
 public:
-    // The working range in kelvin, T1 and T2 (each stored), and the interval
-    // over which the reverse current doubles: 5 K for silicon, then 10 K for
-    // germanium (the second test comes last and wins); 0 with neither.
-    ThermalDrift(Ext Tmin, Ext Tmax, bool silicon, bool germanium);
+    // The working range in kelvin, T1 and T2 (each stored), and the
+    // material's doubling interval k.
+    ThermalDrift(Ext Tmin, Ext Tmax, Material material);
 
     // The reverse collector current at T2, uA, from the one at 20 degC, uA:
     // it doubles every k kelvin above 293 K and halves every k kelvin below.

@@ -45,7 +45,7 @@ void TForm2::Button3Click()
     const Ext re = ReadNumber(Edit6); // Ohm
     const Ext fT = ReadNumber(Edit7); // transition frequency, MHz
 
-    const Ext Ce = Store((1 / (fT * 1000000 * 6.2831853071795864770L * re)) * 1e12); // pF
+    const Ext Ce = Store((1 / (fT * 1000000 * kTwoPi * re)) * 1e12); // pF
     ShowNumber(Label25, Ce);
 }
 

@@ -28,7 +28,9 @@ void TForm7::Button1Click()
         ShowWarning(QStringLiteral("Ошибка: Ure > Ek!"));
 
     // RadioButton1: silicon, RadioButton2: germanium.
-    const ThermalDrift drift(Tmin, Tmax, RadioButton1->isChecked(), RadioButton2->isChecked());
+    const Material material = MaterialOf(RadioButton1->isChecked(), RadioButton2->isChecked());
+
+    const ThermalDrift drift(Tmin, Tmax, material);
     const Ext IkoMax = drift.ReverseCurrentAtTmax(Iko); // uA
     ShowNumber(Label13, Round(IkoMax));
 

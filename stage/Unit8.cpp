@@ -24,13 +24,10 @@ void TForm8::Button1Click()
     const Ext dIk = ReadNumber(Edit7);  // permitted drift of Ik over the range, mA
 
     // RadioButton1: silicon, RadioButton2: germanium.
-    const ThermalDrift drift(Tmin, Tmax, RadioButton1->isChecked(), RadioButton2->isChecked());
-    // Base-emitter voltage of the open junction, V.
-    Ext Ube0 = 0;
-    if (RadioButton1->isChecked())
-        Ube0 = 0.7;
-    if (RadioButton2->isChecked())
-        Ube0 = 0.4;
+    const Material material = MaterialOf(RadioButton1->isChecked(), RadioButton2->isChecked());
+
+    const ThermalDrift drift(Tmin, Tmax, material);
+    const Ext Ube0 = OpenJunctionVoltage(material); // V
 
     const Ext IkoMax = drift.ReverseCurrentAtTmax(Iko); // uA
     ShowNumber(Label17, Round(IkoMax));

@@ -21,7 +21,7 @@ void TForm9::Button1Click()
     const Ext f = ReadNumber(Edit1);  // working frequency, kHz
     const Ext re = ReadNumber(Edit2); // emitter junction resistance, Ohm
 
-    const Ext Ce = Store((1 / (f * 1000 * 6.2831853071795864770L * re)) * 1000000000 * 10); // nF
+    const Ext Ce = Store((1 / (f * 1000 * kTwoPi * re)) * 1000000000 * 10); // nF
     ShowNumber(Label5, Ce);
 }
 
@@ -33,6 +33,6 @@ void TForm9::Button2Click()
     const Ext re = ReadNumber(Edit3);   // emitter junction resistance, Ohm
     const Ext h21e = ReadNumber(Edit5); // static current transfer ratio
 
-    const Ext Cb = Store((1 / (f * 1000 * 6.2831853071795864770L * re * h21e)) * 1000000000 * 10); // nF
+    const Ext Cb = Store((1 / (f * 1000 * kTwoPi * re * h21e)) * 1000000000 * 10); // nF
     ShowNumber(Label7, Cb);
 }
