@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <memory>
+
 TForm1 *Form1 = nullptr;
 TForm2 *Form2 = nullptr;
 TForm3 *Form3 = nullptr;
@@ -39,6 +41,74 @@ static void InitResources()
 }
 
 namespace velorix {
+
+namespace {
+
+// A row of the table: the window class TForm and its global.
+template <class TForm, TForm *&Global>
+constexpr CalculatorEntry Row(const char *menuItem, void (TForm1::*command)())
+{
+    return {menuItem, command, []() -> TCalcForm * { return Global = new TForm; },
+            []() -> TCalcForm * { return Global; }, [] { Global = nullptr; }};
+}
+
+const CalculatorEntry kCalculators[] = {
+    Row<TForm2, Form2>("N4", &TForm1::N4Click),     Row<TForm3, Form3>("N2", &TForm1::N2Click),
+    Row<TForm4, Form4>("N3", &TForm1::N3Click),     Row<TForm5, Form5>("R1", &TForm1::R1Click),
+    Row<TForm6, Form6>("R2", &TForm1::R2Click),     Row<TForm7, Form7>("N6", &TForm1::N6Click),
+    Row<TForm8, Form8>("N8", &TForm1::N8Click),     Row<TForm9, Form9>("N7", &TForm1::N7Click),
+    Row<TForm10, Form10>("N9", &TForm1::N9Click),   Row<TForm11, Form11>("N10", &TForm1::N10Click),
+    Row<TForm12, Form12>("N11", &TForm1::N11Click), Row<TForm13, Form13>("N12", &TForm1::N12Click),
+    Row<TForm14, Form14>("N13", &TForm1::N13Click), Row<TForm15, Form15>("N14", &TForm1::N14Click),
+    Row<TForm16, Form16>("N15", &TForm1::N15Click),
+};
+
+// Creates the calculators once the main window has painted its first frame:
+// its first paint event posts the creation, which so runs after that paint
+// and its flush.  Any input that comes first (none can reach a calculator
+// without them) creates them at once, before it is handled.
+class CreateCalculatorsAfterFirstPaint : public QObject {
+public:
+    CreateCalculatorsAfterFirstPaint(QWidget *mainWindow, std::unique_ptr<JpegPrefetch> prefetch)
+        : QObject(mainWindow), mainWindow_(mainWindow), prefetch_(std::move(prefetch))
+    {
+        mainWindow->installEventFilter(this);
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == mainWindow_ && event->type() == QEvent::Paint && !posted_) {
+            posted_ = true;
+            QMetaObject::invokeMethod(this, &CreateCalculatorsAfterFirstPaint::create, Qt::QueuedConnection);
+        } else if (event->isInputEvent() || event->type() == QEvent::Shortcut ||
+                   event->type() == QEvent::ShortcutOverride) {
+            create();
+        }
+        return false;
+    }
+
+private:
+    void create()
+    {
+        if (!prefetch_)
+            return;
+        qApp->removeEventFilter(this);
+        mainWindow_->removeEventFilter(this);
+        CreateCalculators();
+        prefetch_.reset(); // the pictures are taken; the decoding thread has ended
+        deleteLater();
+    }
+
+    QWidget *mainWindow_;
+    std::unique_ptr<JpegPrefetch> prefetch_;
+    bool posted_ = false;
+};
+
+} // namespace
+
+std::span<const CalculatorEntry> CalculatorTable() { return kCalculators; }
 
 void InitApplication()
 {
@@ -73,21 +143,15 @@ void LoadQtTranslation()
 void CreateForms()
 {
     Form1 = new TForm1;
-    Form2 = new TForm2;
-    Form3 = new TForm3;
-    Form4 = new TForm4;
-    Form5 = new TForm5;
-    Form6 = new TForm6;
-    Form7 = new TForm7;
-    Form8 = new TForm8;
-    Form9 = new TForm9;
-    Form10 = new TForm10;
-    Form11 = new TForm11;
-    Form12 = new TForm12;
-    Form13 = new TForm13;
-    Form14 = new TForm14;
-    Form15 = new TForm15;
-    Form16 = new TForm16;
+    CreateCalculators();
+}
+
+void CreateCalculators()
+{
+    for (const CalculatorEntry &c : kCalculators) {
+        if (!c.form())
+            c.create();
+    }
 }
 
 void StartProgram()
@@ -99,39 +163,29 @@ void StartProgram()
     for (const QString &name :
          QDir(QStringLiteral(":/assets")).entryList({QStringLiteral("*.jpg")}, QDir::Files))
         pictures << QStringLiteral(":/assets/") + name;
-    JpegPrefetch prefetch(pictures);
+    auto prefetch = std::make_unique<JpegPrefetch>(pictures);
     InitApplication();
-    CreateForms();
+    Form1 = new TForm1;
     Form1->show();
+    new CreateCalculatorsAfterFirstPaint(Form1, std::move(prefetch)); // owned by Form1 until it has run
 }
 
 std::vector<TCalcForm *> Calculators()
 {
-    return {Form2,  Form3,  Form4,  Form5,  Form6,  Form7,  Form8, Form9,
-            Form10, Form11, Form12, Form13, Form14, Form15, Form16};
+    std::vector<TCalcForm *> forms;
+    for (const CalculatorEntry &c : kCalculators)
+        forms.push_back(c.form());
+    return forms;
 }
 
 void DestroyForms()
 {
-    for (TCalcForm *form : Calculators())
-        delete form;
+    for (const CalculatorEntry &c : kCalculators) {
+        delete c.form();
+        c.forget();
+    }
     delete Form1;
     Form1 = nullptr;
-    Form2 = nullptr;
-    Form3 = nullptr;
-    Form4 = nullptr;
-    Form5 = nullptr;
-    Form6 = nullptr;
-    Form7 = nullptr;
-    Form8 = nullptr;
-    Form9 = nullptr;
-    Form10 = nullptr;
-    Form11 = nullptr;
-    Form12 = nullptr;
-    Form13 = nullptr;
-    Form14 = nullptr;
-    Form15 = nullptr;
-    Form16 = nullptr;
 }
 
 QChar SeparatorOf(const QLocale &locale)

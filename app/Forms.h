@@ -21,6 +21,7 @@
 
 #include <QLocale>
 
+#include <span>
 #include <vector>
 
 extern TForm1 *Form1;
@@ -42,6 +43,20 @@ extern TForm16 *Form16;
 
 namespace velorix {
 
+// One calculator: the main window's menu command that shows it (the
+// QAction's object name and its handler in TForm1) and its window, created
+// once as its global FormN.
+struct CalculatorEntry {
+    const char *menuItem;
+    void (TForm1::*command)();
+    TCalcForm *(*create)(); // creates the window and sets FormN
+    TCalcForm *(*form)();   // FormN; null before it is created
+    void (*forget)();       // sets FormN back to null
+};
+
+// The fifteen calculators, in the order they are created: Form2 to Form16.
+std::span<const CalculatorEntry> CalculatorTable();
+
 // Application title, version, desktop file name and icon, Qt's Russian texts,
 // fonts, decimal separator and the floating-point environment.  Needs the
 // QApplication.
@@ -52,13 +67,17 @@ void LoadQtTranslation();
 
 // Creates Form1 to Form16 in this order; Form1 is the main window.
 void CreateForms();
+// Creates Form2 to Form16 in this order, unless they exist.
+void CreateCalculators();
 // The program's start-up once the QApplication exists: InitApplication,
-// CreateForms, and the main window shown.
+// Form1 created and shown, and Form2 to Form16 created, with their pictures,
+// on the event loop's first turn after Form1's first paint, or at once when
+// input comes before that.
 void StartProgram();
 // Deletes them again (the program itself never does before it ends).
 void DestroyForms();
 
-// Form2 to Form16.
+// Form2 to Form16 (null before CreateCalculators).
 std::vector<TCalcForm *> Calculators();
 
 // The decimal separator of the given regional settings: "." when they have none.

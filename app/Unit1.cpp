@@ -18,18 +18,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     menuFont.setPixelSize(11);
     MainMenu1->setFont(menuFont);
 
-    const struct {
-        QAction *item;
-        void (TForm1::*handler)();
-    } commands[] = {
-        {N2, &TForm1::N2Click},   {N3, &TForm1::N3Click},   {R1, &TForm1::R1Click},
-        {R2, &TForm1::R2Click},   {N4, &TForm1::N4Click},   {N6, &TForm1::N6Click},
-        {N7, &TForm1::N7Click},   {N8, &TForm1::N8Click},   {N9, &TForm1::N9Click},
-        {N10, &TForm1::N10Click}, {N11, &TForm1::N11Click}, {N12, &TForm1::N12Click},
-        {N13, &TForm1::N13Click}, {N14, &TForm1::N14Click}, {N15, &TForm1::N15Click},
-    };
-    for (const auto &c : commands)
-        connect(c.item, &QAction::triggered, this, c.handler);
+    for (const velorix::CalculatorEntry &c : velorix::CalculatorTable())
+        connect(findChild<QAction *>(QLatin1String(c.menuItem)), &QAction::triggered, this, c.command);
     velorix::ConnectClick(Label4, this, &TForm1::Label4Click);
 }
 

@@ -61,31 +61,43 @@ private slots:
         QCOMPARE(names(Control<QMenu>(Form1, QStringLiteral("N5"))), QStringList({"N6", "N8"}));
     }
 
+    // Every calculator of the table, with the caption its menu command's
+    // window must have.
     void menuCommandShowsItsWindow_data()
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("caption");
-        const char *rows[][3] = {
-            {"N2", "Form3", "Реактивное сопротивление конденсатора"},
-            {"N3", "Form4", "Реактивное сопротивление катушки"},
-            {"R1", "Form5", "Последовательное соединение R и С"},
-            {"R2", "Form6", "Параллельное соединение R и С"},
-            {"N7", "Form9", "Расчёт развязывающих ёмкостей транзисторного каскада"},
-            {"N9", "Form10", "Трансформация сопротивлений"},
-            {"N10", "Form11", "Расчёт ФСС"},
-            {"N11", "Form12", "Способ повышения избирательности по соседнему каналу"},
-            {"N12", "Form13", "Параметры колебательного контура"},
-            {"N13", "Form14", "Ёмкостный делитель"},
-            {"N4", "Form2", "Схема замещения"},
-            {"N6", "Form7", "Схема термостабилизации с ОС по току"},
-            {"N8", "Form8", "Схема термостабилизации с ОС по току (двухбатарейное питание)"},
-            {"N14", "Form15", "Анализ каскада"},
-            {"N15", "Form16", "Анализ"},
+        const QHash<QString, QString> captions = {
+            {"N2", "Реактивное сопротивление конденсатора"},
+            {"N3", "Реактивное сопротивление катушки"},
+            {"R1", "Последовательное соединение R и С"},
+            {"R2", "Параллельное соединение R и С"},
+            {"N7", "Расчёт развязывающих ёмкостей транзисторного каскада"},
+            {"N9", "Трансформация сопротивлений"},
+            {"N10", "Расчёт ФСС"},
+            {"N11", "Способ повышения избирательности по соседнему каналу"},
+            {"N12", "Параметры колебательного контура"},
+            {"N13", "Ёмкостный делитель"},
+            {"N4", "Схема замещения"},
+            {"N6", "Схема термостабилизации с ОС по току"},
+            {"N8", "Схема термостабилизации с ОС по току (двухбатарейное питание)"},
+            {"N14", "Анализ каскада"},
+            {"N15", "Анализ"},
         };
-        for (const auto &r : rows)
-            QTest::newRow(r[0]) << QString::fromUtf8(r[0]) << QString::fromUtf8(r[1])
-                                << QString::fromUtf8(r[2]);
+        QCOMPARE(CalculatorTable().size(), size_t(captions.size()));
+        QStringList created;
+        for (const CalculatorEntry &c : CalculatorTable()) {
+            const QString item = QString::fromLatin1(c.menuItem);
+            QVERIFY2(captions.contains(item), c.menuItem);
+            QTest::newRow(c.menuItem) << item << c.form()->objectName() << captions[item];
+            created << c.form()->objectName();
+        }
+        // Created in the order Form2 to Form16.
+        QStringList expected;
+        for (int n = 2; n <= 16; ++n)
+            expected << QStringLiteral("Form%1").arg(n);
+        QCOMPARE(created, expected);
     }
 
     void menuCommandShowsItsWindow()

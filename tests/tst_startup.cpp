@@ -1,0 +1,67 @@
+// Start-up as main() runs it: the main window shows first, and the
+// calculators, with their pictures, exist before it can take any input.
+#include "Forms.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+using namespace velorix;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+    static bool NoneCreated()
+    {
+        for (TCalcForm *form : Calculators())
+            if (form)
+                return false;
+        return true;
+    }
+
+    static void VerifyAllCreatedHidden()
+    {
+        QStringList names;
+        for (TCalcForm *form : Calculators()) {
+            QVERIFY(form);
+            QVERIFY(!form->isVisible());
+            names << form->objectName();
+        }
+        QCOMPARE(names.front(), QStringLiteral("Form2"));
+        QCOMPARE(names.back(), QStringLiteral("Form16"));
+        QVERIFY(!Form11->findChild<QLabel *>(QStringLiteral("Image2"))->pixmap().isNull());
+    }
+
+private slots:
+    void calculatorsFollowTheFirstPaint()
+    {
+        StartProgram();
+        QVERIFY(Form1->isVisible());
+        QVERIFY(NoneCreated());
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        QTRY_VERIFY(!NoneCreated());
+        VerifyAllCreatedHidden();
+        DestroyForms();
+    }
+
+    // Input that comes before the first paint (a menu key, say) creates the
+    // calculators before it is handled, so a menu command finds its window.
+    void inputBeforeThePaintCreatesThemFirst()
+    {
+        StartProgram();
+        QVERIFY(NoneCreated());
+        QTest::keyClick(Form1, Qt::Key_Alt);
+        VerifyAllCreatedHidden();
+        Form1->N2Click();
+        QVERIFY(Form3->isVisible());
+        DestroyForms();
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_startup.moc"
