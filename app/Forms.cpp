@@ -95,11 +95,7 @@ void StartProgram()
     // The windows' pictures are decoded on a second thread while the fonts
     // load and the windows are built.
     InitResources();
-    QStringList pictures;
-    for (const QString &name :
-         QDir(QStringLiteral(":/assets")).entryList({QStringLiteral("*.jpg")}, QDir::Files))
-        pictures << QStringLiteral(":/assets/") + name;
-    JpegPrefetch prefetch(pictures);
+    JpegPrefetch prefetch(PicturesForScreens(QStringLiteral(":/assets")));
     InitApplication();
     CreateForms();
     Form1->show();
