@@ -33,6 +33,7 @@ static void InitResources()
 {
     static const bool registered = [] {
         Q_INIT_RESOURCE(assets);
+        Q_INIT_RESOURCE(assets2x);
         return true;
     }();
     (void)registered;
