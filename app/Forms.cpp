@@ -3,7 +3,6 @@
 #include "JpegImage.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QIcon>
@@ -35,6 +34,7 @@ static void InitResources()
 {
     static const bool registered = [] {
         Q_INIT_RESOURCE(assets);
+        Q_INIT_RESOURCE(assets2x);
         return true;
     }();
     (void)registered;
@@ -159,11 +159,7 @@ void StartProgram()
     // The windows' pictures are decoded on a second thread while the fonts
     // load and the windows are built.
     InitResources();
-    QStringList pictures;
-    for (const QString &name :
-         QDir(QStringLiteral(":/assets")).entryList({QStringLiteral("*.jpg")}, QDir::Files))
-        pictures << QStringLiteral(":/assets/") + name;
-    auto prefetch = std::make_unique<JpegPrefetch>(pictures);
+    auto prefetch = std::make_unique<JpegPrefetch>(PicturesForScreens(QStringLiteral(":/assets")));
     InitApplication();
     Form1 = new TForm1;
     Form1->show();

@@ -33,6 +33,7 @@ expected_files() {
   for size in 16 32 48 64 128 256; do
     echo "share/icons/hicolor/${size}x${size}/apps/$id.png"
   done
+  echo "share/icons/hicolor/scalable/apps/$id.svg"
   echo "share/man/man1/velorix.1.gz"
   echo "share/doc/velorix/changelog.gz"
   echo "share/doc/velorix/copyright"
@@ -57,6 +58,9 @@ check_tree() {
     check "icon ${size}x${size} decodes as a ${size} x ${size} PNG" \
       bash -c "file -b '$icon' | grep -q '^PNG image data, $size x $size, 8-bit/color RGBA'"
   done
+  local svg="$root/share/icons/hicolor/scalable/apps/$id.svg"
+  check "the scalable icon is an SVG drawn on a square" \
+    bash -c "file -b '$svg' | grep -q '^SVG Scalable Vector Graphics image' && grep -q 'viewBox=\"0 0 48 48\"' '$svg'"
   local entry="$root/share/applications/$id.desktop"
   check "the desktop entry starts the installed program" test "$(desktop_value "$entry" Exec)" = velorix
   check "the desktop entry names the installed icon" test "$(desktop_value "$entry" Icon)" = "$id"

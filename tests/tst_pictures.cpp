@@ -1,11 +1,15 @@
 // The schematic pictures: every asset decodes with libjpeg to its size, and
 // every window shows its pictures unscaled from the top-left of their boxes.
+// CTest runs this on an ordinary screen and on one of device pixel ratio 2;
+// VELORIX_PICTURE_SCALE says which set of pictures the screen should show
+// (1, the default, or 2, the double-size twins in :/assets/2x/).
 #include "JpegImage.h"
 #include "TestKit.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 
 #include <memory>
 
@@ -37,7 +41,20 @@ const Asset kAssets[] = {
     {"Form16", "Image1", "compound-followers.jpg", 396, 365},
 };
 
-QString Resource(const Asset &a) { return QStringLiteral(":/assets/") + QLatin1String(a.file); }
+// A picture's resource in the ordinary set (1) or the double-size one (2).
+QString Resource(const char *file, int scale = 1)
+{
+    return QStringLiteral(":/assets/") + (scale == 2 ? QStringLiteral("2x/") : QString()) +
+           QLatin1String(file);
+}
+QString Resource(const Asset &a, int scale = 1) { return Resource(a.file, scale); }
+
+// The set of pictures this run's screen shows.
+int ScreenScale()
+{
+    const QByteArray scale = qgetenv("VELORIX_PICTURE_SCALE");
+    return scale.isEmpty() ? 1 : scale.toInt();
+}
 
 QByteArray ReadAll(const QString &path)
 {
@@ -57,9 +74,22 @@ private slots:
         for (const Asset &a : kAssets)
             listed << QLatin1String(a.file);
         listed.sort();
-        QCOMPARE(
-            QDir(QStringLiteral(":/assets")).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name),
-            listed);
+        for (const char *folder : {":/assets", ":/assets/2x"})
+            QCOMPARE(
+                QDir(QLatin1String(folder)).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name),
+                listed);
+    }
+
+    // Start-up decodes the set that this run's screen shows, and that alone.
+    void startupDecodesTheScreensSet()
+    {
+        QStringList expected;
+        for (const Asset &a : kAssets)
+            expected << Resource(a, ScreenScale());
+        QStringList listed = PicturesForScreens(QStringLiteral(":/assets"));
+        listed.sort();
+        expected.sort();
+        QCOMPARE(listed, expected);
     }
 
     // The pictures a prefetch gives are LoadJpeg's, whichever thread decoded
@@ -97,15 +127,21 @@ private slots:
     {
         QTest::addColumn<QString>("resource");
         QTest::addColumn<QSize>("size");
-        for (const Asset &a : kAssets)
-            QTest::newRow(a.file) << Resource(a) << QSize(a.width, a.height);
+        QTest::addColumn<int>("scale");
+        for (int scale : {1, 2}) {
+            for (const Asset &a : kAssets)
+                QTest::newRow(qPrintable(Resource(a, scale)))
+                    << Resource(a, scale) << QSize(a.width, a.height) * scale << scale;
+        }
     }
 
-    // Exact size, black drawing on a white sheet.
+    // Exact size, black drawing on a white sheet; a double-size twin, halved,
+    // is its ordinary picture: the same drawing at the same places.
     void assetDecodes()
     {
         QFETCH(QString, resource);
         QFETCH(QSize, size);
+        QFETCH(int, scale);
         const QImage image = LoadJpeg(resource);
         QVERIFY(!image.isNull());
         QCOMPARE(image.size(), size);
@@ -119,35 +155,67 @@ private slots:
         QVERIFY2(dark < image.width() * image.height() / 4, "the picture is mostly dark");
         for (QPoint corner : {QPoint(0, 0), QPoint(size.width() - 1, size.height() - 1)})
             QVERIFY(qGray(image.pixel(corner)) > 240);
+        if (scale == 1)
+            return;
+        const QImage ordinary = LoadJpeg(QString(resource).remove(QStringLiteral("2x/")));
+        const QImage halved = image.scaled(ordinary.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                  .convertToFormat(QImage::Format_Grayscale8);
+        // The grey difference, as a share of the ordinary picture's ink: the
+        // anti-aliasing of two grids makes under 0.1, a drawing one pixel
+        // off over 0.35.
+        qint64 difference = 0, ink = 0;
+        for (int y = 0; y < ordinary.height(); ++y) {
+            const uchar *a = ordinary.constScanLine(y), *b = halved.constScanLine(y);
+            for (int x = 0; x < ordinary.width(); ++x) {
+                difference += qAbs(int(a[x]) - int(b[x]));
+                ink += 255 - a[x];
+            }
+        }
+        const double share = double(difference) / double(ink);
+        QVERIFY2(share < 0.2, qPrintable(QStringLiteral("difference %1 of the ink").arg(share)));
     }
 
     void windowShowsPicture_data()
     {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("resource");
+        QTest::addColumn<QString>("ordinary");
+        QTest::addColumn<QString>("shown");
         for (const Asset &a : kAssets)
             QTest::newRow(qPrintable(QStringLiteral("%1.%2").arg(a.form, a.box)))
-                << QString::fromLatin1(a.form) << QString::fromLatin1(a.box) << Resource(a);
+                << QString::fromLatin1(a.form) << QString::fromLatin1(a.box) << Resource(a)
+                << Resource(a, ScreenScale());
     }
 
-    // The box draws the decoded picture pixel for pixel from its top-left
-    // corner, and the box holds the whole picture.
+    // The box draws the decoded picture of its screen's set pixel for pixel
+    // from its top-left corner, at the ordinary picture's logical size in
+    // either set, and the box holds the whole picture.
     void windowShowsPicture()
     {
         QFETCH(QString, form);
         QFETCH(QString, box);
-        QFETCH(QString, resource);
+        QFETCH(QString, ordinary);
+        QFETCH(QString, shown);
+        const qreal ratio = ScreenScale();
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), ratio);
         QWidget *window = Calculator(form);
         QVERIFY(window);
         auto *label = Control<QLabel>(window, box);
         QVERIFY(label);
-        const QImage expected = LoadJpeg(resource).convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(label->pixmap().size(), expected.size());
-        QVERIFY(QRect(QPoint(0, 0), label->size()).contains(QRect(QPoint(0, 0), expected.size())));
+        const QSize logical = LoadJpeg(ordinary).size();
+        const QImage expected = LoadJpeg(shown).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(expected.size(), logical * ratio);
+        QCOMPARE(label->pixmap().devicePixelRatio(), ratio);
+        QCOMPARE(label->pixmap().deviceIndependentSize().toSize(), logical);
+        QVERIFY(QRect(QPoint(0, 0), label->size()).contains(QRect(QPoint(0, 0), logical)));
         QVERIFY(QRect(QPoint(0, 0), window->size()).contains(label->geometry()));
-        const QImage shown = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown.copy(QRect(QPoint(0, 0), expected.size())), expected);
+        const QPixmap grabbed = label->grab();
+        QCOMPARE(grabbed.devicePixelRatio(), ratio);
+        QImage drawn = grabbed.toImage()
+                           .convertToFormat(QImage::Format_RGB32)
+                           .copy(QRect(QPoint(0, 0), expected.size()));
+        drawn.setDevicePixelRatio(1); // compared pixel for pixel
+        QCOMPARE(drawn, expected);
     }
 
     void decoderRefusesWhatIsNotJpeg_data()

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running, testing and
-# packaging need, and only those that are missing: Qt's Russian texts, and
-# the tools that check the desktop entry, the AppStream metadata and the
-# Debian package.  `install-deps.sh bench` adds what the benchmarks need: an X
-# server in memory (Xvfb) and xauth for its cookie.  `install-deps.sh fuzz`
+# packaging need, and only those that are missing: Qt's Russian texts, Qt's
+# SVG module for the icon generator's scalable icon, and the tools that check
+# the desktop entry, the AppStream metadata and the Debian package.
+# `install-deps.sh bench` adds what the benchmarks need: an X server in
+# memory (Xvfb) and xauth for its cookie.  `install-deps.sh fuzz`
 # installs what `make fuzz` needs instead: clang and its libFuzzer and
 # sanitizer runtimes.
 set -euo pipefail
@@ -12,7 +13,7 @@ packages=(
   cmake make g++
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg62-turbo-dev
-  fonts-wine fonts-dejavu-core
+  fonts-wine fonts-dejavu-core qt6-svg-dev
   qt6-translations-l10n
   desktop-file-utils appstream lintian dpkg-dev file
 )

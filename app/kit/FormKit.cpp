@@ -106,6 +106,51 @@ private:
     std::function<void()> handler_;
 };
 
+// Keeps a picture box showing the set of its picture that the box's screen
+// shows (see PictureScale), at the same logical size in every set: chosen
+// when the box is made, and again when it is shown or its window moves to
+// another screen, decoding the other set's picture only then.
+class PictureOnScreen : public QObject {
+public:
+    PictureOnScreen(QLabel *box, QString resource) : QObject(box), box_(box), resource_(std::move(resource))
+    {
+        box->installEventFilter(this);
+        update();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == box_ &&
+            (event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal))
+            update();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void update()
+    {
+        const QScreen *screen = box_->screen();
+        const int scale = PictureScale(screen ? screen->devicePixelRatio() : 1);
+        if (scale == scale_)
+            return;
+        scale_ = scale;
+        const QString resource = PictureResource(resource_, scale);
+        const QImage picture = TakeJpeg(resource);
+        if (picture.isNull()) {
+            qWarning("Velorix: picture %s cannot be decoded", qPrintable(resource));
+            return;
+        }
+        QPixmap pixmap = QPixmap::fromImage(picture);
+        pixmap.setDevicePixelRatio(scale);
+        box_->setPixmap(pixmap);
+    }
+
+    QLabel *box_;
+    QString resource_;
+    int scale_ = 0; // of the set shown; 0 before the first
+};
+
 // Sizes and places a window's labels (see FinishDesign) when the window is
 // first shown, then deletes itself.
 class FitLabelsOnShow : public QObject {
@@ -207,13 +252,8 @@ void ShowNumber(QLabel *label, Ext x)
 
 void ShowPicture(QLabel *box, const QString &resource)
 {
-    const QImage picture = TakeJpeg(resource);
-    if (picture.isNull()) {
-        qWarning("Velorix: picture %s cannot be decoded", qPrintable(resource));
-        return;
-    }
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    box->setPixmap(QPixmap::fromImage(picture));
+    new PictureOnScreen(box, resource); // owned by the box
 }
 
 void FinishDesign(QWidget *window)

@@ -32,7 +32,9 @@ void FitToText(QLabel *label);
 
 // Puts a JPEG resource, decoded now (or by the JpegPrefetch that exists),
 // into a picture box ("ImageN"), drawn at its natural size from the box's
-// top-left corner.
+// top-left corner.  On a screen of device pixel ratio above 1 the box shows
+// the resource's double-size twin at ratio 2 (see PictureScale), the same
+// logical size; moved to a screen of the other kind, it decodes the other.
 void ShowPicture(QLabel *box, const QString &resource);
 
 // Applies what a window definition states beyond what uic does:

@@ -1,6 +1,9 @@
 #include "JpegImage.h"
 
+#include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <atomic>
 #include <csetjmp>
@@ -136,5 +139,32 @@ QImage JpegPrefetch::take(const QString &path)
 }
 
 QImage TakeJpeg(const QString &path) { return g_prefetch ? g_prefetch->take(path) : LoadJpeg(path); }
+
+int PictureScale(qreal devicePixelRatio) { return devicePixelRatio > 1 ? 2 : 1; }
+
+QString PictureResource(const QString &resource, int scale)
+{
+    if (scale == 1)
+        return resource;
+    const qsizetype slash = resource.lastIndexOf(u'/');
+    return resource.left(slash + 1) + QStringLiteral("%1x/").arg(scale) + resource.mid(slash + 1);
+}
+
+QStringList PicturesForScreens(const QString &folder)
+{
+    bool ordinary = false, dense = false;
+    for (const QScreen *screen : QGuiApplication::screens())
+        (PictureScale(screen->devicePixelRatio()) == 1 ? ordinary : dense) = true;
+    ordinary = ordinary || !dense; // with no screen known, the ordinary set
+    const QStringList names = QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files);
+    QStringList pictures;
+    for (int scale : {1, 2}) {
+        if (scale == 1 ? ordinary : dense) {
+            for (const QString &name : names)
+                pictures << PictureResource(folder + u'/' + name, scale);
+        }
+    }
+    return pictures;
+}
 
 } // namespace velorix

@@ -45,4 +45,17 @@ private:
 // The picture of a path, from the JpegPrefetch that exists, or LoadJpeg's.
 QImage TakeJpeg(const QString &path);
 
+// Every picture is drawn twice: "…/NAME.jpg" for ordinary screens, and its
+// double-size twin "…/2x/NAME.jpg" from the same drawing at twice the pixels,
+// shown at device pixel ratio 2.  The scale of the set that a screen of this
+// device pixel ratio shows: 2 above ratio 1, else 1.
+int PictureScale(qreal devicePixelRatio);
+
+// The resource of a picture ("…/NAME.jpg") in the set of this scale.
+QString PictureResource(const QString &resource, int scale);
+
+// The JPEG files of a folder (":/assets") in every set that the screens in
+// use show: on ordinary screens, the folder's own and no other.
+QStringList PicturesForScreens(const QString &folder);
+
 } // namespace velorix

@@ -1,23 +1,23 @@
 // Draws the application icon, a sine wave across a resistor, and writes
 // assets/icon-N.png: 16, 32 and 48 px for the windows (compiled in), and
-// 64, 128 and 256 px besides for the desktop's icon theme.  Run through the
+// 64, 128 and 256 px besides for the desktop's icon theme; and the same
+// drawing as assets/icon.svg, the theme's scalable icon.  Run through the
 // "icons" target.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 #include <cmath>
 
 namespace {
 
-QImage DrawIcon(int size)
+// Draws the icon on a 48 × 48 unit square; `small` thickens the strokes for
+// sizes under 32 px.
+void Paint(QPainter &p, bool small)
 {
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 48.0, size / 48.0);
 
     // Rounded plate.
     p.setPen(QPen(QColor(0x1f, 0x3a, 0x68), 2));
@@ -35,15 +35,38 @@ QImage DrawIcon(int size)
             wave.lineTo(x, y);
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0xc0, 0x30, 0x30), size < 32 ? 4 : 3, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(0xc0, 0x30, 0x30), small ? 4 : 3, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(wave);
 
     // A resistor on a wire below.
-    p.setPen(QPen(QColor(0x1f, 0x3a, 0x68), size < 32 ? 4 : 3, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setPen(QPen(QColor(0x1f, 0x3a, 0x68), small ? 4 : 3, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     p.drawLine(QPointF(5, 35), QPointF(14, 35));
     p.drawLine(QPointF(34, 35), QPointF(43, 35));
     p.drawRect(QRectF(14, 30, 20, 10));
+}
+
+QImage DrawIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.scale(size / 48.0, size / 48.0);
+    Paint(p, size < 32);
     return image;
+}
+
+bool WriteSvg(const QString &path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(48, 48));
+    svg.setViewBox(QRect(0, 0, 48, 48));
+    svg.setTitle(QStringLiteral("Velorix"));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    Paint(p, false);
+    return p.end();
 }
 
 } // namespace
@@ -56,5 +79,5 @@ int main(int argc, char *argv[])
         if (!DrawIcon(size).save(QStringLiteral("%1/icon-%2.png").arg(folder).arg(size)))
             return 1;
     }
-    return 0;
+    return WriteSvg(folder + QStringLiteral("/icon.svg")) ? 0 : 1;
 }

@@ -71,8 +71,10 @@ double RunSize(double size, int level) { return level == 0 ? size : size * 0.75;
 
 } // namespace
 
-Sheet::Sheet(int width, int height) : image_(width, height, QImage::Format_RGB32)
+Sheet::Sheet(int width, int height, int scale) : image_(width * scale, height * scale, QImage::Format_RGB32)
 {
+    // The painter draws in units and the device scales them, text included.
+    image_.setDevicePixelRatio(scale);
     image_.fill(Qt::white);
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::Antialiasing);

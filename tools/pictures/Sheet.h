@@ -41,7 +41,9 @@ struct Crystal {
 
 class Sheet {
 public:
-    Sheet(int width, int height);
+    // A sheet of width × height in drawing units, `scale` pixels to the unit:
+    // the same drawing, finer for a screen of that device pixel ratio.
+    Sheet(int width, int height, int scale = 1);
 
     // Text height in pixels of names; subscripts are three quarters of it.
     void setTextSize(double px) { textSize_ = px; }
@@ -100,7 +102,7 @@ public:
     double textWidth(const QString &markup, double size = 0) const;
 
     QPainter &painter() { return painter_; }
-    // The finished picture, 8-bit grey.
+    // The finished picture, 8-bit grey, width × scale by height × scale pixels.
     QImage finish();
 
 private:

@@ -1,8 +1,10 @@
 // Draws every schematic and the filter design graphs and writes them as
-// grey JPEGs into the folder given (assets/).  Run through the "pictures"
-// target:  cmake --build build --target pictures
+// grey JPEGs into the folder given (assets/), and the same drawings at twice
+// the pixels into its 2x/ folder, for screens of device pixel ratio 2.  Run
+// through the "pictures" target:  cmake --build build --target pictures
 #include "Pictures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 
@@ -47,16 +49,26 @@ bool WriteJpeg(const QImage &grey, const QString &path)
     return written;
 }
 
+// The pixel scale of each set and the folder it goes into, under the one given.
+struct Set {
+    int scale;
+    const char *subfolder;
+};
+constexpr Set kSets[] = {{1, ""}, {2, "2x/"}};
+
 bool Render(const char *name, QSize size, void (*draw)(pictures::Sheet &), const QString &folder)
 {
-    pictures::Sheet sheet(size.width(), size.height());
-    draw(sheet);
-    const QString path = folder + u'/' + QString::fromUtf8(name);
-    if (!WriteJpeg(sheet.finish(), path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
+    bool ok = true;
+    for (const Set &set : kSets) {
+        pictures::Sheet sheet(size.width(), size.height(), set.scale);
+        draw(sheet);
+        const QString path = folder + u'/' + QLatin1String(set.subfolder) + QString::fromUtf8(name);
+        if (!WriteJpeg(sheet.finish(), path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ok = false;
+        }
     }
-    return true;
+    return ok;
 }
 
 } // namespace
@@ -65,6 +77,10 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("assets");
+    if (!QDir(folder).mkpath(QStringLiteral("2x"))) {
+        std::fprintf(stderr, "cannot make %s/2x\n", qPrintable(folder));
+        return 1;
+    }
     bool ok = true;
     for (const pictures::Picture &picture : pictures::Schematics())
         ok = Render(picture.file, picture.size, picture.draw, folder) && ok;
