@@ -1,5 +1,6 @@
 #include "FormKit.h"
 
+#include "AccessibleNames.h"
 #include "JpegImage.h"
 
 #include <QGuiApplication>
@@ -242,6 +243,7 @@ void FinishDesign(QWidget *window)
     // waits until the window is first shown, before it first paints, so that
     // start-up does it for the main window alone.
     new FitLabelsOnShow(window, std::move(labels)); // owned by the window
+    NameControlsOnShow(window);
     // A field without a stated maximum length takes text of any length.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
         if (field->maxLength() == kQtDefaultMaxLength)

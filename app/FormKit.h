@@ -42,7 +42,9 @@ void ShowPicture(QLabel *box, const QString &resource);
 //  - labels size themselves to their text (picture boxes, "ImageN", do not),
 //    and result labels, empty in the definition, paint their background;
 //  - a field without a maximum length takes text of any length;
-//  - the title bar has the system menu, minimise and close, no maximise.
+//  - the title bar has the system menu, minimise and close, no maximise;
+//  - fields and result labels get accessible names when the window is first
+//    shown (NameControlsOnShow).
 // A window with a "screenPos" property is shown there; one without is
 // centred on the desktop on its first showing.
 void FinishDesign(QWidget *window);
