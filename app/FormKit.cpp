@@ -1,6 +1,7 @@
 #include "FormKit.h"
 
 #include "AccessibleNames.h"
+#include "CopyResults.h"
 #include "JpegImage.h"
 
 #include <QGuiApplication>
@@ -261,7 +262,11 @@ void ConnectClick(QLabel *label, std::function<void()> handler)
     new LabelClickFilter(label, std::move(handler)); // owned by the label
 }
 
-TCalcForm::TCalcForm(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_QuitOnClose, false); }
+TCalcForm::TCalcForm(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_QuitOnClose, false);
+    AddCopyResults(this);
+}
 
 void TCalcForm::showAndRaise()
 {

@@ -64,8 +64,9 @@ template <class Form> void ConnectClick(QLabel *label, Form *form, void (Form::*
     ConnectClick(label, std::function<void()>([form, handler] { (form->*handler)(); }));
 }
 
-// Base of the fifteen calculator windows: closing one only hides it, and it
-// never keeps the program running once the main window is closed.
+// Base of the fifteen calculator windows: closing one only hides it, it
+// never keeps the program running once the main window is closed, and it
+// copies its calculation to the clipboard (AddCopyResults).
 class TCalcForm : public QWidget {
     Q_OBJECT
 public:
