@@ -1,5 +1,7 @@
 #include "FormKit.h"
 
+#include "AccessibleNames.h"
+#include "CopyResults.h"
 #include "JpegImage.h"
 
 #include <QGuiApplication>
@@ -282,6 +284,7 @@ void FinishDesign(QWidget *window)
     // waits until the window is first shown, before it first paints, so that
     // start-up does it for the main window alone.
     new FitLabelsOnShow(window, std::move(labels)); // owned by the window
+    NameControlsOnShow(window);
     // A field without a stated maximum length takes text of any length.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
         if (field->maxLength() == kQtDefaultMaxLength)
@@ -299,7 +302,11 @@ void ConnectClick(QLabel *label, std::function<void()> handler)
     new LabelClickFilter(label, std::move(handler)); // owned by the label
 }
 
-TCalcForm::TCalcForm(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_QuitOnClose, false); }
+TCalcForm::TCalcForm(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_QuitOnClose, false);
+    AddCopyResults(this);
+}
 
 void TCalcForm::showAndRaise()
 {

@@ -44,7 +44,9 @@ void ShowPicture(QLabel *box, const QString &resource);
 //  - labels size themselves to their text (picture boxes, "ImageN", do not),
 //    and result labels, empty in the definition, paint their background;
 //  - a field without a maximum length takes text of any length;
-//  - the title bar has the system menu, minimise and close, no maximise.
+//  - the title bar has the system menu, minimise and close, no maximise;
+//  - fields and result labels get accessible names when the window is first
+//    shown (NameControlsOnShow).
 // A window with a "screenPos" property is shown there; one without is
 // centred on the desktop on its first showing.
 void FinishDesign(QWidget *window);
@@ -64,8 +66,9 @@ template <class Form> void ConnectClick(QLabel *label, Form *form, void (Form::*
     ConnectClick(label, std::function<void()>([form, handler] { (form->*handler)(); }));
 }
 
-// Base of the fifteen calculator windows: closing one only hides it, and it
-// never keeps the program running once the main window is closed.
+// Base of the fifteen calculator windows: closing one only hides it, it
+// never keeps the program running once the main window is closed, and it
+// copies its calculation to the clipboard (AddCopyResults).
 class TCalcForm : public QWidget {
     Q_OBJECT
 public:

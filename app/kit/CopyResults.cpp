@@ -1,0 +1,54 @@
+#include "CopyResults.h"
+
+#include "AccessibleNames.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace velorix {
+
+QString ResultsText(const QWidget *window)
+{
+    QStringList lines;
+    const auto line = [&lines](const QWidget *control, const QString &text) {
+        lines << control->accessibleName() + QLatin1Char('\t') + text;
+    };
+    // The focus chain, as Tab walks it.
+    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (const auto *field = qobject_cast<const QLineEdit *>(w); field && window->isAncestorOf(field))
+            line(field, field->text());
+    }
+    QList<const QLabel *> results;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (IsResultLabel(label) && !label->text().isEmpty())
+            results << label;
+    }
+    const auto at = [window](const QLabel *l) { return l->mapTo(window, QPoint(0, 0)); };
+    std::stable_sort(results.begin(), results.end(), [&at](const QLabel *a, const QLabel *b) {
+        const QPoint pa = at(a), pb = at(b);
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    for (const QLabel *result : std::as_const(results))
+        line(result, result->text());
+    return lines.join(QLatin1Char('\n'));
+}
+
+void AddCopyResults(QWidget *window)
+{
+    auto *copy = new QAction(QStringLiteral("Копировать результаты"), window);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(copy, &QAction::triggered, window,
+                     [window] { QGuiApplication::clipboard()->setText(ResultsText(window)); });
+    window->addAction(copy);
+    // Fields keep their own edit menus; labels, buttons and pictures pass a
+    // right click on to the window, whose menu holds its actions.
+    window->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+} // namespace velorix
