@@ -3,6 +3,7 @@
 // results, and connecting buttons to handlers.
 #pragma once
 
+#include "EnterKey.h"
 #include "Messages.h"
 #include "Numeric.h"
 
@@ -52,6 +53,16 @@ template <class Form> void ConnectClick(QAbstractButton *button, Form *form, voi
 {
     QObject::connect(button, &QAbstractButton::clicked, form,
                      [form, handler] { RunHandler([form, handler] { (form->*handler)(); }); });
+}
+
+// The same, and Return or Enter in each of the fields that the handler reads
+// clicks the button (see ClickOnEnter).
+template <class Form>
+void ConnectClick(QAbstractButton *button, Form *form, void (Form::*handler)(),
+                  std::initializer_list<QLineEdit *> fields)
+{
+    ConnectClick(button, form, handler);
+    ClickOnEnter(button, fields);
 }
 
 // Connects a click on a label (the left button released inside it) to a
