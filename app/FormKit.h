@@ -83,6 +83,9 @@ public:
     // Shows the window non-modally and brings it to the front.
     void showAndRaise();
 
+    // A window larger than its screen's available area scrolls (FitToScreen).
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 
