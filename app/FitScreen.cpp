@@ -143,8 +143,6 @@ bool FitToScreen(QWidget *window, QSize frame, bool centre)
     return true;
 }
 
-bool Scrolls(const QWidget *window) { return AreaOf(window) != nullptr; }
-
 QWidget *ControlsOf(QWidget *window)
 {
     const QScrollArea *area = AreaOf(window);

@@ -18,9 +18,6 @@ namespace velorix {
 // first frames the window, a position is the frame's, as a designed one is.
 bool FitToScreen(QWidget *window, QSize frame, bool centre);
 
-// Whether the window's controls sit in a scroll area (FitToScreen).
-bool Scrolls(const QWidget *window);
-
 // The widget that holds the window's controls: the window itself, or the
 // scroll area's content.
 QWidget *ControlsOf(QWidget *window);
