@@ -7,8 +7,8 @@ TForm10::TForm10(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/transformer.jpg"));
-    ConnectClick(Button1, this, &TForm10::Button1Click);
-    ConnectClick(Button2, this, &TForm10::Button2Click);
+    ConnectClick(Button1, this, &TForm10::Button1Click, {Edit1, Edit2});
+    ConnectClick(Button2, this, &TForm10::Button2Click, {Edit3, Edit4});
 }
 
 // Transformation ratio that matches the load to the source.

@@ -8,9 +8,9 @@ TForm13::TForm13(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     FinishDesign(this);
-    ConnectClick(Button1, this, &TForm13::Button1Click);
-    ConnectClick(Button2, this, &TForm13::Button2Click);
-    ConnectClick(Button3, this, &TForm13::Button3Click);
+    ConnectClick(Button1, this, &TForm13::Button1Click, {Edit1, Edit2});
+    ConnectClick(Button2, this, &TForm13::Button2Click, {Edit3});
+    ConnectClick(Button3, this, &TForm13::Button3Click, {Edit4});
 }
 
 // Characteristic impedance rho = 2 pi f0 L.

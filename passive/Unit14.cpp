@@ -7,8 +7,8 @@ TForm14::TForm14(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/capacitive-divider.jpg"));
-    ConnectClick(Button1, this, &TForm14::Button1Click);
-    ConnectClick(Button2, this, &TForm14::Button2Click);
+    ConnectClick(Button1, this, &TForm14::Button1Click, {Edit1, Edit2});
+    ConnectClick(Button2, this, &TForm14::Button2Click, {Edit3});
 }
 
 // Transformation ratio of the divider; only the ratio of the capacitances

@@ -8,7 +8,7 @@ TForm3::TForm3(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     FinishDesign(this);
-    ConnectClick(Button1, this, &TForm3::Button1Click);
+    ConnectClick(Button1, this, &TForm3::Button1Click, {Edit1, Edit2});
 }
 
 void TForm3::Button1Click()

@@ -9,7 +9,7 @@ TForm5::TForm5(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/series-rc.jpg"));
-    ConnectClick(Button1, this, &TForm5::Button1Click);
+    ConnectClick(Button1, this, &TForm5::Button1Click, {Edit1, Edit2, Edit3, Edit4});
 }
 
 void TForm5::Button1Click()

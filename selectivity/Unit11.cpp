@@ -8,11 +8,11 @@ TForm11::TForm11(QWidget *parent) : TCalcForm(parent)
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/lumped-filter.jpg"));
     ShowPicture(Image2, QStringLiteral(":/assets/filter-design-graphs.jpg"));
-    ConnectClick(Button1, this, &TForm11::Button1Click);
-    ConnectClick(Button2, this, &TForm11::Button2Click);
-    ConnectClick(Button3, this, &TForm11::Button3Click);
-    ConnectClick(Button4, this, &TForm11::Button4Click);
-    ConnectClick(Button5, this, &TForm11::Button5Click);
+    ConnectClick(Button1, this, &TForm11::Button1Click, {Edit1, Edit2, Edit5});
+    ConnectClick(Button2, this, &TForm11::Button2Click, {Edit4});
+    ConnectClick(Button3, this, &TForm11::Button3Click, {Edit11, Edit3});
+    ConnectClick(Button4, this, &TForm11::Button4Click, {Edit6, Edit7, Edit8});
+    ConnectClick(Button5, this, &TForm11::Button5Click, {Edit9, Edit10});
     ConnectClick(Label43, this, &TForm11::Label43Click);
 }
 

@@ -7,7 +7,7 @@ TForm12::TForm12(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/piezo-filter-stage.jpg"));
-    ConnectClick(Button1, this, &TForm12::Button1Click);
+    ConnectClick(Button1, this, &TForm12::Button1Click, {Edit1, Edit2, Edit3, Edit4});
 }
 
 // Coupling capacitor Ссв between the end LC circuit and the piezoelectric

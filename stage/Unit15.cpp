@@ -7,8 +7,8 @@ TForm15::TForm15(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/stage-analysis.jpg"));
-    ConnectClick(Button1, this, &TForm15::Button1Click);
-    ConnectClick(Button2, this, &TForm15::Button2Click);
+    ConnectClick(Button1, this, &TForm15::Button1Click, {Edit1, Edit2, Edit3, Edit4});
+    ConnectClick(Button2, this, &TForm15::Button2Click, {Edit5, Edit6, Edit7, Edit8, Edit4});
 }
 
 // Method: 1977 textbook on the theory of transistors and transistor circuits, p. 327.

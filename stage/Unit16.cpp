@@ -7,8 +7,10 @@ TForm16::TForm16(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/compound-followers.jpg"));
-    ConnectClick(Button1, this, &TForm16::Button1Click);
-    ConnectClick(Button2, this, &TForm16::Button2Click);
+    ConnectClick(Button1, this, &TForm16::Button1Click,
+                 {Edit1, Edit2, Edit6, Edit7, Edit3, Edit4, Edit5, Edit8});
+    ConnectClick(Button2, this, &TForm16::Button2Click,
+                 {Edit1, Edit2, Edit6, Edit7, Edit3, Edit4, Edit5, Edit8});
 }
 
 // Method: 1971 article on the analysis of emitter followers with compound

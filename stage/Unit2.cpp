@@ -7,11 +7,11 @@ TForm2::TForm2(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/equivalent-circuit.jpg"));
-    ConnectClick(Button1, this, &TForm2::Button1Click);
-    ConnectClick(Button2, this, &TForm2::Button2Click);
-    ConnectClick(Button3, this, &TForm2::Button3Click);
-    ConnectClick(Button4, this, &TForm2::Button4Click);
-    ConnectClick(Button5, this, &TForm2::Button5Click);
+    ConnectClick(Button1, this, &TForm2::Button1Click, {Edit1});
+    ConnectClick(Button2, this, &TForm2::Button2Click, {Edit2, Edit3, Edit4, Edit5});
+    ConnectClick(Button3, this, &TForm2::Button3Click, {Edit6, Edit7});
+    ConnectClick(Button4, this, &TForm2::Button4Click, {Edit8, Edit9, Edit10});
+    ConnectClick(Button5, this, &TForm2::Button5Click, {Edit11, Edit12});
 }
 
 // Method: books on the input stages of transistor receivers (1973) and on

@@ -9,7 +9,8 @@ TForm7::TForm7(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/bias-one-supply.jpg"));
-    ConnectClick(Button1, this, &TForm7::Button1Click);
+    ConnectClick(Button1, this, &TForm7::Button1Click,
+                 {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8});
 }
 
 // Method: 1975 handbook on high-frequency transistor stages of receivers, p. 35.

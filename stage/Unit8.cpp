@@ -9,7 +9,7 @@ TForm8::TForm8(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/bias-two-supplies.jpg"));
-    ConnectClick(Button1, this, &TForm8::Button1Click);
+    ConnectClick(Button1, this, &TForm8::Button1Click, {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7});
 }
 
 // Method: 1975 handbook on high-frequency transistor stages of receivers.

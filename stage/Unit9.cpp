@@ -8,8 +8,8 @@ TForm9::TForm9(QWidget *parent) : TCalcForm(parent)
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/untuned-stage.jpg"));
     ShowPicture(Image2, QStringLiteral(":/assets/tuned-stage.jpg"));
-    ConnectClick(Button1, this, &TForm9::Button1Click);
-    ConnectClick(Button2, this, &TForm9::Button2Click);
+    ConnectClick(Button1, this, &TForm9::Button1Click, {Edit1, Edit2});
+    ConnectClick(Button2, this, &TForm9::Button2Click, {Edit4, Edit3, Edit5});
 }
 
 // Method: 1969 book on resonant transistor amplifiers, p. 140.

@@ -2,6 +2,7 @@
 
 #include "AccessibleNames.h"
 #include "CopyResults.h"
+#include "FitScreen.h"
 #include "JpegImage.h"
 
 #include <QGuiApplication>
@@ -246,10 +247,12 @@ void ShowNumber(QLabel *label, Ext x)
     FitToText(label);
     // A long result near the window's right edge would lose its last digits
     // there: the window widens until the whole number shows.
+    // A window that scrolls widens its scrolled content instead.
     QWidget *window = label->window();
-    const int right = label->mapTo(window, QPoint(label->width(), 0)).x() + kResultMargin;
-    if (right > window->width())
-        window->resize(right, window->height());
+    QWidget *controls = label->parentWidget() == window ? window : ControlsOf(window);
+    const int right = label->mapTo(controls, QPoint(label->width(), 0)).x() + kResultMargin;
+    if (right > controls->width())
+        WidenControls(window, right, QSize(kFrameWidth, kFrameHeight));
 }
 
 void ShowPicture(QLabel *box, const QString &resource)
@@ -315,6 +318,18 @@ void TCalcForm::showAndRaise()
         setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
+}
+
+void TCalcForm::setVisible(bool visible)
+{
+    // Checked at each showing, before the window system places the window.
+    // A window that scrolls is centred here, the first time, if it is to be.
+    if (visible && !isVisible()) {
+        const bool centre = !shownOnce_ && !property("screenPos").isValid();
+        if (FitToScreen(this, QSize(kFrameWidth, kFrameHeight), centre))
+            shownOnce_ = true;
+    }
+    QWidget::setVisible(visible);
 }
 
 void TCalcForm::showEvent(QShowEvent *event)

@@ -3,6 +3,7 @@
 // results, and connecting buttons to handlers.
 #pragma once
 
+#include "EnterKey.h"
 #include "Messages.h"
 #include "Numeric.h"
 
@@ -58,6 +59,16 @@ template <class Form> void ConnectClick(QAbstractButton *button, Form *form, voi
                      [form, handler] { RunHandler([form, handler] { (form->*handler)(); }); });
 }
 
+// The same, and Return or Enter in each of the fields that the handler reads
+// clicks the button (see ClickOnEnter).
+template <class Form>
+void ConnectClick(QAbstractButton *button, Form *form, void (Form::*handler)(),
+                  std::initializer_list<QLineEdit *> fields)
+{
+    ConnectClick(button, form, handler);
+    ClickOnEnter(button, fields);
+}
+
 // Connects a click on a label (the left button released inside it) to a
 // handler that runs under RunHandler.
 void ConnectClick(QLabel *label, std::function<void()> handler);
@@ -76,6 +87,9 @@ public:
 
     // Shows the window non-modally and brings it to the front.
     void showAndRaise();
+
+    // A window larger than its screen's available area scrolls (FitToScreen).
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent *event) override;

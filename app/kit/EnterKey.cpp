@@ -1,0 +1,76 @@
+#include "EnterKey.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QList>
+#include <QPointer>
+
+namespace velorix {
+
+namespace {
+
+const QLatin1String kEnterName("velorixEnterClicks");
+
+// The buttons that read one field; owned by the field.
+class EnterClicks : public QObject {
+public:
+    explicit EnterClicks(QLineEdit *field) : QObject(field), field_(field)
+    {
+        setObjectName(kEnterName);
+        // returnPressed covers both Return and keypad Enter.
+        connect(field, &QLineEdit::returnPressed, this, &EnterClicks::press);
+    }
+
+    static EnterClicks *of(QLineEdit *field)
+    {
+        for (QObject *child : field->children()) {
+            if (child->objectName() == kEnterName)
+                if (auto *clicks = dynamic_cast<EnterClicks *>(child))
+                    return clicks;
+        }
+        return new EnterClicks(field);
+    }
+
+    void add(QAbstractButton *button) { buttons_ << button; }
+
+private:
+    // A click, not a handler call of its own: the same path as the mouse's,
+    // through the button's clicked signal, and no focus moves to the button.
+    void press()
+    {
+        if (QAbstractButton *button = first())
+            button->click();
+    }
+
+    // The button that comes first in the window's focus order; the focus
+    // order may change after the buttons are connected, so it is looked up
+    // at each press.
+    QAbstractButton *first() const
+    {
+        QWidget *window = field_->window();
+        for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+            for (const QPointer<QAbstractButton> &button : buttons_) {
+                if (button == w)
+                    return button;
+            }
+        }
+        for (const QPointer<QAbstractButton> &button : buttons_) {
+            if (button)
+                return button;
+        }
+        return nullptr;
+    }
+
+    QLineEdit *field_;
+    QList<QPointer<QAbstractButton>> buttons_;
+};
+
+} // namespace
+
+void ClickOnEnter(QAbstractButton *button, std::initializer_list<QLineEdit *> fields)
+{
+    for (QLineEdit *field : fields)
+        EnterClicks::of(field)->add(button);
+}
+
+} // namespace velorix

@@ -1,0 +1,17 @@
+// Return or keypad Enter in a numeric field runs the calculation that reads
+// the field, as a click on its button does.
+#pragma once
+
+#include <initializer_list>
+
+class QAbstractButton;
+class QLineEdit;
+
+namespace velorix {
+
+// Return or Enter in any of these fields clicks the button.  A field read by
+// several buttons clicks the first of them in its window's focus order.  The
+// field keeps its text and the keyboard focus.
+void ClickOnEnter(QAbstractButton *button, std::initializer_list<QLineEdit *> fields);
+
+} // namespace velorix

@@ -1,0 +1,179 @@
+// Return or keypad Enter in a field of any calculator window gives what a
+// click on the button that reads the field gives: the same results, the same
+// boxes; the field keeps its text and the focus.
+#include "TestKit.h"
+
+#include <QApplication>
+
+#include <map>
+
+using namespace velorix;
+using namespace velorix::test;
+
+namespace {
+
+struct Window {
+    const char *name;
+    // Inputs with which every button of the window computes, and the presses
+    // that give the later steps their remembered values.
+    QStringList setup;
+    // Each button with the fields its handler reads.  A field that two
+    // buttons read is listed under the one that comes first in focus order.
+    std::vector<std::pair<const char *, std::vector<int>>> buttons;
+};
+
+const Window kWindows[] = {
+    {"Form2",
+     {"Edit1=1", "Edit2=5", "Edit3=10", "Edit4=1", "Edit5=1.05", "Edit6=26", "Edit7=100", "Edit8=5",
+      "Edit9=12", "Edit10=3", "Edit11=100", "Edit12=2"},
+     {{"Button1", {1}},
+      {"Button2", {2, 3, 4, 5}},
+      {"Button3", {6, 7}},
+      {"Button4", {8, 9, 10}},
+      {"Button5", {11, 12}}}},
+    {"Form3", {"Edit1=0.1", "Edit2=1"}, {{"Button1", {1, 2}}}},
+    {"Form4", {"Edit1=0.5", "Edit2=455.5"}, {{"Button1", {1, 2}}}},
+    {"Form5", {"Edit1=100", "Edit2=1000", "Edit3=0.5", "Edit4=2.5"}, {{"Button1", {1, 2, 3, 4}}}},
+    {"Form6", {"Edit1=100", "Edit2=1000", "Edit3=0.5", "Edit4=2.5"}, {{"Button1", {1, 2, 3, 4}}}},
+    {"Form7",
+     {"Edit1=12", "Edit2=-40", "Edit3=60", "Edit4=0.1", "Edit5=2", "Edit6=5", "Edit7=0.3", "Edit8=2",
+      "RadioButton1"},
+     {{"Button1", {1, 2, 3, 4, 5, 6, 7, 8}}}},
+    {"Form8",
+     {"Edit1=12", "Edit2=-60", "Edit3=60", "Edit4=0.1", "Edit5=2", "Edit6=5", "Edit7=0.3", "RadioButton1"},
+     {{"Button1", {1, 2, 3, 4, 5, 6, 7}}}},
+    {"Form9",
+     {"Edit1=0.5", "Edit2=10", "Edit3=26", "Edit4=1000", "Edit5=50"},
+     {{"Button1", {1, 2}}, {"Button2", {3, 4, 5}}}},
+    {"Form10",
+     {"Edit1=50", "Edit2=1000", "Edit3=50", "Edit4=4.47"},
+     {{"Button1", {1, 2}}, {"Button2", {3, 4}}}},
+    {"Form11",
+     {"Edit1=465", "Edit2=9", "Edit3=40", "Edit4=10", "Edit5=0.006", "Edit6=10", "Edit7=1000", "Edit8=2000",
+      "Edit9=10", "Edit10=15", "Edit11=8", "Button1", "Button4"},
+     {{"Button1", {1, 2, 5}},
+      {"Button2", {4}},
+      {"Button3", {3, 11}},
+      {"Button4", {6, 7, 8}},
+      {"Button5", {9, 10}}}},
+    {"Form12", {"Edit1=510", "Edit2=5000", "Edit3=7", "Edit4=470"}, {{"Button1", {1, 2, 3, 4}}}},
+    {"Form13",
+     {"Edit1=465", "Edit2=100", "Edit3=100", "Edit4=475", "Button1", "Button2"},
+     {{"Button1", {1, 2}}, {"Button2", {3}}, {"Button3", {4}}}},
+    {"Form14", {"Edit1=150", "Edit2=680", "Edit3=50", "Button1"}, {{"Button1", {1, 2}}, {"Button2", {3}}}},
+    {"Form15",
+     {"Edit1=100", "Edit2=26", "Edit3=0", "Edit4=100", "Edit5=4700", "Edit6=2726", "Edit7=600",
+      "Edit8=10000"},
+     {{"Button1", {1, 2, 3, 4}}, {"Button2", {5, 6, 7, 8}}}},
+    {"Form16",
+     {"Edit1=200", "Edit2=25", "Edit3=50", "Edit4=40", "Edit5=100", "Edit6=100", "Edit7=2.5", "Edit8=1000"},
+     {{"Button1", {1, 2, 3, 4, 5, 6, 7, 8}}}},
+};
+
+// Labels that a handler rewrites though the definition gives them a text:
+// the verdict of the filter design's first step.
+const QMap<QString, QStringList> kRewrittenCaptions = {{"Form11", {"Label7"}}};
+
+const Window *WindowNamed(const QString &name)
+{
+    for (const Window &w : kWindows)
+        if (name == QLatin1String(w.name))
+            return &w;
+    return nullptr;
+}
+
+} // namespace
+
+class TestEnter : public QObject {
+    Q_OBJECT
+
+    // The result labels of each window: its empty labels before any handler ran.
+    std::map<QString, QStringList> results_;
+
+private slots:
+    void initTestCase()
+    {
+        for (TCalcForm *form : Calculators())
+            results_[form->objectName()] = EmptyLabels(form) + kRewrittenCaptions.value(form->objectName());
+    }
+
+    // Every field of every window, each with the button it runs.
+    void enterRunsTheFieldsButton_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("button");
+        QStringList covered;
+        for (const Window &w : kWindows) {
+            for (const auto &[button, fields] : w.buttons) {
+                for (int n : fields) {
+                    const QString field = QStringLiteral("Edit%1").arg(n);
+                    QTest::addRow("%s %s", w.name, qPrintable(field)) << w.name << field << button;
+                    covered << QLatin1String(w.name) + QLatin1Char(' ') + field;
+                }
+            }
+        }
+        // The table leaves no field of any window out.
+        QStringList all;
+        for (TCalcForm *form : Calculators())
+            for (const QString &field : Fields(form))
+                all << form->objectName() + QLatin1Char(' ') + field;
+        covered.sort();
+        all.sort();
+        QCOMPARE(covered, all);
+        QCOMPARE(all.size(), 86);
+    }
+
+    void enterRunsTheFieldsButton()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, field);
+        QFETCH(QString, button);
+        TCalcForm *form = Calculator(window);
+        QVERIFY(form);
+        auto boxes = StartWindowTest(form);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        RunSteps(form, WindowNamed(window)->setup, {}, *boxes);
+        boxes->take();
+
+        const QStringList results = results_[window];
+        // Result labels and boxes of one action, from labels all showing "?".
+        const auto outcome = [&](const std::function<void()> &act) {
+            SetTexts(form, results, QStringLiteral("?"));
+            act();
+            return Texts(form, results) + boxes->take();
+        };
+        auto *edit = Control<QLineEdit>(form, field);
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            return [=] {
+                edit->setFocus(Qt::OtherFocusReason);
+                QTest::keyClick(edit, key, modifiers);
+            };
+        };
+        const auto click = [&] { Click(form, button); };
+
+        // Inputs that compute, then the field holding no number: the error
+        // box shows that the handler run is one that reads this field.
+        for (const QString &text : {edit->text(), QStringLiteral("x")}) {
+            Type(form, field, text);
+            const QStringList byReturn = outcome(press(Qt::Key_Return, Qt::NoModifier));
+            QCOMPARE(edit->text(), text);
+            QCOMPARE(QApplication::focusWidget(), edit);
+            const QStringList byEnter = outcome(press(Qt::Key_Enter, Qt::KeypadModifier));
+            QCOMPARE(edit->text(), text);
+            QCOMPARE(QApplication::focusWidget(), edit);
+            const QStringList byClick = outcome(click);
+            QCOMPARE(byReturn, byClick);
+            QCOMPARE(byEnter, byClick);
+            if (text == QLatin1String("x"))
+                QCOMPARE(byClick.mid(results.size()), QStringList{NotANumber(text)});
+            else
+                QVERIFY2(byClick.mid(results.size()).isEmpty() &&
+                             byClick.count(QStringLiteral("?")) < results.size(),
+                         qPrintable(byClick.join(QLatin1Char('|'))));
+        }
+    }
+};
+
+VELORIX_TEST_MAIN(TestEnter)
+#include "tst_enter.moc"
