@@ -1,5 +1,7 @@
 #include "AccessibleNames.h"
 
+#include "FormKit.h"
+
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -274,53 +276,28 @@ QString DerivedName(const Slot &slot, const QList<Slot> &places, const QList<con
     return quantity + QStringLiteral(", ") + unit;
 }
 
-// Names a window's fields and results on its first showing, then deletes
-// itself.
-class NameOnShow : public QObject {
-public:
-    NameOnShow(QWidget *window, QList<QLabel *> results)
-        : QObject(window), window_(window), results_(std::move(results))
-    {
-        window->installEventFilter(this);
+// Names a window's fields and its result labels.
+void NameControls(QWidget *window, const QList<QLabel *> &results)
+{
+    QList<Slot> places;
+    for (QLineEdit *field : window->findChildren<QLineEdit *>())
+        places << SlotOf(field, window);
+    for (QLabel *r : std::as_const(results))
+        places << SlotOf(r, window);
+    QList<const QLabel *> captions;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->text().isEmpty() && !results.contains(label) &&
+            !label->objectName().startsWith(QLatin1String("Image")))
+            captions << label;
     }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == window_ && event->type() == QEvent::Show) {
-            window_->removeEventFilter(this);
-            nameControls();
-            deleteLater();
-        }
-        return QObject::eventFilter(watched, event);
+    QHash<const QLabel *, Letters> letterCache;
+    for (const Slot &slot : std::as_const(places)) {
+        QString name = OverrideFor(window, slot.widget);
+        if (name.isEmpty())
+            name = DerivedName(slot, places, captions, letterCache, window);
+        slot.widget->setAccessibleName(name);
     }
-
-private:
-    void nameControls()
-    {
-        QList<Slot> places;
-        for (QLineEdit *field : window_->findChildren<QLineEdit *>())
-            places << SlotOf(field, window_);
-        for (QLabel *r : std::as_const(results_))
-            places << SlotOf(r, window_);
-        QList<const QLabel *> captions;
-        for (const QLabel *label : window_->findChildren<QLabel *>()) {
-            if (!label->text().isEmpty() && !results_.contains(label) &&
-                !label->objectName().startsWith(QLatin1String("Image")))
-                captions << label;
-        }
-        QHash<const QLabel *, Letters> letterCache;
-        for (const Slot &slot : std::as_const(places)) {
-            QString name = OverrideFor(window_, slot.widget);
-            if (name.isEmpty())
-                name = DerivedName(slot, places, captions, letterCache, window_);
-            slot.widget->setAccessibleName(name);
-        }
-    }
-
-    QWidget *window_;
-    QList<QLabel *> results_; // children of the window, as this is
-};
+}
 
 } // namespace
 
@@ -340,7 +317,7 @@ void NameControlsOnShow(QWidget *window)
     // Consulted before Qt's own, which is installed with the application.
     static const bool installed = (QAccessible::installFactory(ResultFactory), true);
     Q_UNUSED(installed);
-    new NameOnShow(window, std::move(results)); // owned by the window
+    OnFirstShow(window, [window, results] { NameControls(window, results); });
 }
 
 } // namespace velorix

@@ -154,12 +154,11 @@ private:
     int scale_ = 0; // of the set shown; 0 before the first
 };
 
-// Sizes and places a window's labels (see FinishDesign) when the window is
-// first shown, then deletes itself.
-class FitLabelsOnShow : public QObject {
+// Runs its action when its window is first shown, then deletes itself.
+class FirstShowAction : public QObject {
 public:
-    FitLabelsOnShow(QWidget *window, QList<QLabel *> labels)
-        : QObject(window), window_(window), labels_(std::move(labels))
+    FirstShowAction(QWidget *window, std::function<void()> action)
+        : QObject(window), window_(window), action_(std::move(action))
     {
         window->installEventFilter(this);
     }
@@ -169,11 +168,7 @@ protected:
     {
         if (watched == window_ && event->type() == QEvent::Show) {
             window_->removeEventFilter(this);
-            for (QLabel *label : std::as_const(labels_)) {
-                FitToText(label);
-                MakeRoomAboveAscent(label);
-                KeepBaselineOverFallbacks(label);
-            }
+            action_();
             deleteLater();
         }
         return QObject::eventFilter(watched, event);
@@ -181,7 +176,7 @@ protected:
 
 private:
     QWidget *window_;
-    QList<QLabel *> labels_;
+    std::function<void()> action_;
 };
 
 } // namespace
@@ -286,7 +281,13 @@ void FinishDesign(QWidget *window)
     // Measuring the labels' text loads their fonts and shapes every line; it
     // waits until the window is first shown, before it first paints, so that
     // start-up does it for the main window alone.
-    new FitLabelsOnShow(window, std::move(labels)); // owned by the window
+    OnFirstShow(window, [labels = std::move(labels)] {
+        for (QLabel *label : labels) {
+            FitToText(label);
+            MakeRoomAboveAscent(label);
+            KeepBaselineOverFallbacks(label);
+        }
+    });
     NameControlsOnShow(window);
     // A field without a stated maximum length takes text of any length.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
@@ -298,6 +299,11 @@ void FinishDesign(QWidget *window)
     const QVariant pos = window->property("screenPos");
     if (pos.isValid())
         window->move(pos.toPoint());
+}
+
+void OnFirstShow(QWidget *window, std::function<void()> action)
+{
+    new FirstShowAction(window, std::move(action)); // owned by the window
 }
 
 void ConnectClick(QLabel *label, std::function<void()> handler)

@@ -52,6 +52,10 @@ void ShowPicture(QLabel *box, const QString &resource);
 // centred on the desktop on its first showing.
 void FinishDesign(QWidget *window);
 
+// Runs an action once, when the window is first shown, before it first
+// paints (an action added later runs first).
+void OnFirstShow(QWidget *window, std::function<void()> action);
+
 // Connects a button's click to a handler that runs under RunHandler.
 template <class Form> void ConnectClick(QAbstractButton *button, Form *form, void (Form::*handler)())
 {
