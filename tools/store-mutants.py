@@ -13,10 +13,12 @@ where every store becomes
     (velorix_store_mutant(ID) ? (x) : Store(x))
 
 and that copy is built once.  `velorix_store_mutant(ID)` is true only when the
-environment variable VELORIX_STORE_MUTANT holds ID, so one ctest run per
-mutant, with the variable set, runs the suite against that mutant.  Without
-the variable the copy behaves as the real program; the pass first runs the
-suite that way and stops if it is not green.
+environment variable VELORIX_STORE_MUTANT holds ID, so ctest runs with the
+variable set run the suite against that mutant: first the entries that killed
+other mutants of the same file, then the quick ones, then the slow ones,
+stopping at the first failure.  Without the variable the copy behaves as the
+real program; the pass first runs the suite that way and stops if it is not
+green.
 
 The calls are found by reading the source (comments, strings and character
 literals skipped; a qualifier such as `velorix::` kept with its call), so the
@@ -30,7 +32,6 @@ import argparse
 import hashlib
 import os
 import re
-import shutil
 import subprocess
 import sys
 import time
