@@ -32,6 +32,8 @@ private slots:
         const char *rows[][8] = {
             {"8 Ohm to 800 Ohm", ".", "Button1", "8", "800", "10", "", ""},
             {"50 Ohm to 1 kOhm", ".", "Button1", "50", "1000", "4.47213595499958", "", ""},
+            // K is stored before it is shown: unstored it shows 7.30296743340221.
+            {"75 Ohm to 4 kOhm", ".", "Button1", "75", "4000", "7.30296743340222", "", ""},
             {"source 0", ".", "Button1", "50", "0", "0", "", ""},
             {"source 0, negative load", ".", "Button1", "-50", "0", "0", "", ""},
             {"both negative", ".", "Button1", "-50", "-1000", "4.47213595499958", "", ""},

@@ -50,6 +50,12 @@ private slots:
             << "." << chain + QStringList{"Edit4=465", "Button3", "Edit4=232.923", "Button3"}
             << chained + QStringList{rho + " | " + Rp + " | 4.65 | " + Rp,
                                      rho + " | " + Rp + " | 4.65 | 195.365929172508"};
+        // The pass band is stored before it is shown: unstored it shows
+        // 8.45454545454545.
+        QTest::newRow("465 kHz, Q = 55")
+            << "." << QStringList{"Edit1=465", "Edit2=10", "Button1", "Edit3=55", "Button2"}
+            << QStringList{"29.2168116783851 | old | old | old",
+                           "29.2168116783851 | 1606.92464231118 | 8.45454545454546 | old"};
         // Edit3 takes three characters: "50.5" arrives as "50.".
         QTest::newRow("1 MHz circuit")
             << "." << QStringList{"Edit1=1000", "Edit2=25.33", "Button1", "Edit3=50.5", "Button2"}

@@ -42,6 +42,9 @@ private slots:
               "error: '' is not a valid floating point value.");
 
         gain("Ku", {"4700", "2726", "600", "10000"}, "100", "-96.1298530235907");
+        // The collector load Rk Rн / (Rk + Rн) and Ku are stored: with either
+        // unstored Ku shows -51.6862170087977.
+        gain("Ku, 1.5 kOhm into 4.7 kOhm", {"1500", "3000", "300", "4700"}, "150", "-51.6862170087976");
         gain("Ku, Rs 0, Rl = Rk", {"4700", "2726", "0", "4700"}, "100", "-86.2068965517241");
         gain("Ku, comma", {"4700", "2726", "600", "10000"}, "100,0", "-96,1298530235907");
         gain("Ku, beta 0", {"4700", "2726", "600", "10000"}, "0", "0");

@@ -55,6 +55,25 @@ private slots:
                                    << Fields("200", "25", "100", "2,5", "50", "40", "100", "1000")
                                    << QStringList{"211902", "6", "0,946571451205849"} << QString();
 
+        // Rows that pin the stores of r1, q1, r2, q2, Rin0, Rout0, Rout and K.
+        // Unstored, K shows 0.859586043343304 (q1, r2, q2, Rout0 or K),
+        // Rin 61175 (Rin0), K 0.5793305390996 (q1), K 0.98723861432839 (q1
+        // or Rout0 of Fig. 1b), K 0.972840689202086 (r1 of Fig. 1b).
+        QTest::newRow("1a, 6.03 Ohm")
+            << "Button1" << Fields("840", "8.5", "681", "6.03", "210", "120", "72", "640")
+            << QStringList{"2114748", "12", "0.859586043343303"} << QString();
+        QTest::newRow("1a, beta2 36.3")
+            << "Button1" << Fields("56.1", "7", "90", "8", "70", "36.3", "13", "2000")
+            << QStringList{"61176", "11", "0.550340966856039"} << QString();
+        QTest::newRow("1a, beta1 176")
+            << "Button1" << Fields("180", "1", "160", "5.3", "176", "22", "17", "400")
+            << QStringList{"116094", "12", "0.579330539099601"} << QString();
+        QTest::newRow("1b, 11 Ohm load")
+            << "Button2" << Fields("700", "2", "890", "7.1", "136", "50", "11", "760")
+            << QStringList{"75785", "0", "0.987238614328389"} << QString();
+        QTest::newRow("1b, re1 5.4") << "Button2"
+                                     << Fields("500", "5.4", "870", "6", "85.7", "40", "10", "61")
+                                     << QStringList{"35258", "0", "0.972840689202085"} << QString();
         // Failures: what was written before the failing step stays.
         QTest::newRow("1a, beta1 -1")
             << "Button1" << Fields("200", "25", "100", "2.5", "-1", "40", "100", "1000")
@@ -75,6 +94,14 @@ private slots:
         QTest::newRow("1b, beta1 beta2 = -1, Rs 0")
             << "Button2" << Fields("200", "25", "100", "2.5", "0.5", "-2", "100", "0")
             << QStringList{"238", old, old} << kInvalid;
+        // r1 = 3E308 and Rout = 2E308 overflow at their stores; unstored, the
+        // handler would go on and fail at a rounding instead.
+        QTest::newRow("1a, r1 beyond double")
+            << "Button1" << Fields("1e308", "1e308", "-1e308", "0", "1", "1", "1", "1") << QStringList(3, old)
+            << kOverflow;
+        QTest::newRow("1a, Rout beyond double")
+            << "Button1" << Fields("100", "25", "100", "25", "-0.5", "1", "1000", "1e308")
+            << QStringList{"688", old, old} << kOverflow;
         // 0.1 times -10 misses -1 by 2^-54: Rout near -1.8E19 cannot be rounded.
         QTest::newRow("1a, beta1 beta2 near -1")
             << "Button1" << Fields("200", "25", "100", "2.5", "0.1", "-10", "100", "1000")

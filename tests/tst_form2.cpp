@@ -53,11 +53,16 @@ private slots:
         row("re, comma", 1, {"10,24"}, "2", QString(), ",");
         row("re, Ie 0", 1, {"0"}, "old", kDivZero);
         row("re beyond 64 bits", 1, {"1e-18"}, "old", kInvalid);
+        // re is stored before it is rounded: 2.56E308 overflows there;
+        // unstored, the rounding would report the invalid operation instead.
+        row("re beyond double", 1, {"1e-307"}, "old", kOverflow);
         row("re, Ie empty", 1, {""}, "old", "error: '' is not a valid floating point value.");
 
         // Collector junction resistance from two points of the characteristic.
         row("rk", 2, {"5", "10", "1", "1.05"}, "100000");
         row("rk, voltages swapped", 2, {"10", "5", "1", "1.05"}, "-100000");
+        // rk lies just above the tie 10437.5 once stored; unstored, 10437.
+        row("rk near a tie", 2, {"2.3", "19", "2", "3.6"}, "10438");
         row("rk, comma", 2, {"5", "10", "1", "1,05"}, "100000", QString(), ",");
         row("rk, equal currents", 2, {"5", "10", "1", "1"}, "old", kDivZero);
         row("rk, equal points", 2, {"5", "5", "1", "1"}, "old", kInvalid);
@@ -77,6 +82,8 @@ private slots:
         row("Ck, same voltage", 4, {"5", "10", "5"}, "10");
         row("Ck, 1 V, 20 pF, 9 V", 4, {"1", "20", "9"}, "6.66666666666667");
         row("Ck, 6 V, 15 pF, 1.5 V", 4, {"6", "15", "1.5"}, "30");
+        // Ck is stored before it is shown: unstored, 8.24335739710893.
+        row("Ck, 1.6 V, 19 pF, 8.5 V", 4, {"1.6", "19", "8.5"}, "8.24335739710894");
         row("Ck, comma", 4, {"6", "15", "1,5"}, "30", QString(), ",");
         row("Ck, U 0", 4, {"5", "12", "0"}, "old", kDivZero);
         row("Ck, U0 and U 0", 4, {"0", "12", "0"}, "old", kInvalid);
@@ -87,6 +94,9 @@ private slots:
         row("rb, 25 ps, 3 pF", 5, {"25", "3"}, "8");
         row("rb 2.5 rounds to even", 5, {"5", "2"}, "2");
         row("rb 3.5 rounds to even", 5, {"7", "2"}, "4");
+        // 24.7 / 3.8 stored is 6.5 exactly and rounds to even; unstored, the
+        // extended quotient lies above 6.5 and shows 7.
+        row("rb, stored tie", 5, {"24.7", "3.8"}, "6");
         row("rb, negative tie", 5, {"-5", "2"}, "-2");
         row("rb, Ck 0", 5, {"100", "0"}, "old", kDivZero);
         row("rb, tau and Ck 0", 5, {"0", "0"}, "old", kInvalid);

@@ -91,6 +91,22 @@ private slots:
         QTest::newRow("Tmax below Tmin")
             << fields << "RadioButton1"
             << QStringList{"0", "-0.1152", "1000", "2500", "679700894", "135940179"} << QStringList();
+        // Rows that pin the stores.  Re = 937.5 and Rk = 2187.5 are ties, and
+        // their stores decide the rounding: unstored, 937 and 2187.
+        QTest::newRow("ties of Re and Rk")
+            << QStringList{"12", "-40", "70", "0.01", "3.2", "2", "0.3", "3"} << "RadioButton1"
+            << QStringList{"10", "0.198", "938", "2188", "28100", "9367"} << QStringList();
+        // T2 - T1 is not exactly 50 K: unstored, ΔUб shows 0.0899999999999999.
+        QTest::newRow("-22 to 28 degC")
+            << QStringList{"12", "-22", "28", "0.1", "2", "5", "0.3", "2"} << "RadioButton1"
+            << QStringList{"0", "0.09", "1000", "2500", "4064911", "812982"} << QStringList();
+        // A reverse current of 3.3 fA makes R1 and R2 large enough to show
+        // every digit: with R1 unstored R1 shows 102282642417181, with R2
+        // unstored R2 shows 9298422037925.
+        QTest::newRow("R1 and R2 beyond 1E13")
+            << QStringList{"24", "-40", "50", "3.3e-9", "1", "5", "1", "2"} << "RadioButton1"
+            << QStringList{"0", "0.162", "2000", "17000", "102282642417180", "9298422037926"}
+            << QStringList();
         QTest::newRow("comma separator")
             << QStringList{"9", "-20", "50", "0,5", "1", "4", "0,2", "1,5"} << "RadioButton1"
             << QStringList{"33", "0,126", "1500", "3500", "22954", "4591"} << QStringList();

@@ -71,6 +71,16 @@ private slots:
         QTest::newRow("9 V stage") << QStringList{"9", "-40", "50", "0.05", "1", "4", "0.2"} << "RadioButton1"
                                    << QStringList{"3", "0.162", "823", "1.52345207282062", "5700"}
                                    << QStringList();
+        // The number of doublings of the reverse current, (T2 - 293) / k, is
+        // stored: unstored, Ес shows 18.1775852731162.
+        QTest::newRow("10 V stage, 5 mA")
+            << QStringList{"10", "-10", "65", "0.5", "5", "2", "0.3"} << "RadioButton1"
+            << QStringList{"261", "0.135", "3496", "18.1775852731163", "1740"} << QStringList();
+        // Rк lies just above a tie, 7937.5, once Rэ, Ес and Rк are stored;
+        // with any of the three unstored it shows 7937.
+        QTest::newRow("15 V stage, 1.6 mA")
+            << QStringList{"15", "0", "70", "0.05", "1.6", "3", "1"} << "RadioButton1"
+            << QStringList{"52", "0.126", "133", "0.912720118819674", "7938"} << QStringList();
         QTest::newRow("comma separator")
             << QStringList{"9", "-40", "50", "0,05", "1", "4", "0,2"} << "RadioButton1"
             << QStringList{"3", "0,162", "823", "1,52345207282062", "5700"} << QStringList();
