@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <functional>
 #include <memory>
 
 TForm1 *Form1 = nullptr;
@@ -63,6 +64,27 @@ const CalculatorEntry kCalculators[] = {
     Row<TForm16, Form16>("N15", &TForm1::N15Click),
 };
 
+// Runs an action before the application handles its next input event (a
+// key, a mouse button, a shortcut), while installed.
+class BeforeInput : public QObject {
+public:
+    BeforeInput(QObject *parent, std::function<void()> action) : QObject(parent), action_(std::move(action))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->isInputEvent() || event->type() == QEvent::Shortcut)
+            action_();
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
 // Creates the calculators once the main window has painted its first frame:
 // its first paint event posts the creation, which so runs after that paint
 // and its flush.  Any input that comes first (none can reach a calculator
@@ -70,10 +92,10 @@ const CalculatorEntry kCalculators[] = {
 class CreateCalculatorsAfterFirstPaint : public QObject {
 public:
     CreateCalculatorsAfterFirstPaint(QWidget *mainWindow, std::unique_ptr<JpegPrefetch> prefetch)
-        : QObject(mainWindow), mainWindow_(mainWindow), prefetch_(std::move(prefetch))
+        : QObject(mainWindow), mainWindow_(mainWindow), prefetch_(std::move(prefetch)),
+          input_(new BeforeInput(this, [this] { create(); }))
     {
         mainWindow->installEventFilter(this);
-        qApp->installEventFilter(this);
     }
 
 protected:
@@ -82,9 +104,6 @@ protected:
         if (watched == mainWindow_ && event->type() == QEvent::Paint && !posted_) {
             posted_ = true;
             QMetaObject::invokeMethod(this, &CreateCalculatorsAfterFirstPaint::create, Qt::QueuedConnection);
-        } else if (event->isInputEvent() || event->type() == QEvent::Shortcut ||
-                   event->type() == QEvent::ShortcutOverride) {
-            create();
         }
         return false;
     }
@@ -94,7 +113,7 @@ private:
     {
         if (!prefetch_)
             return;
-        qApp->removeEventFilter(this);
+        qApp->removeEventFilter(input_);
         mainWindow_->removeEventFilter(this);
         CreateCalculators();
         prefetch_.reset(); // the pictures are taken; the decoding thread has ended
@@ -103,6 +122,7 @@ private:
 
     QWidget *mainWindow_;
     std::unique_ptr<JpegPrefetch> prefetch_;
+    QObject *input_; // a child
     bool posted_ = false;
 };
 

@@ -1,13 +1,10 @@
-// Ends a start-up measurement: the time the main window's first frame is
-// done, the time the event loop is first about to wait with it exposed, and
-// the peak resident memory then.
+// The probe of the start-up benchmarks: when the main window is first seen,
+// when start-up is over, and the peak memory then.
 #pragma once
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFile>
 #include <QWidget>
-#include <QWindow>
 
 #include <cstdio>
 #include <ctime>
@@ -36,53 +33,55 @@ inline long long PeakRssKiB()
     return -1;
 }
 
-// Stamps the moment the main window's first frame is done: its first paint
-// event, delivered with the window exposed, posts the stamp, which runs once
-// that paint and its flush are over (before anything posted later, such as
-// work the program defers until its main window shows).
-class FirstFrameProbe : public QObject {
+// Ends a start-up measurement.  The main window's first paint event posts
+// a stamp, which runs once that paint and its flush are over: the time the
+// user sees the window.  The stamp posts a second one at low priority, which
+// runs only after every event of normal priority posted before it, such as
+// the work a program defers until its main window has shown: the time
+// start-up is over.  Then it prints both, CLOCK_MONOTONIC ns, and the peak
+// resident memory, KiB (VmHWM), and ends the process at once.
+class StartupProbe : public QObject {
 public:
-    explicit FirstFrameProbe(std::function<QWidget *()> mainWindow) : mainWindow_(std::move(mainWindow)) {}
-    long long shownNs() const { return shownNs_; }
+    explicit StartupProbe(std::function<QWidget *()> mainWindow) : mainWindow_(std::move(mainWindow)) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !posted_ && watched == mainWindow_()) {
+        if (event->type() == QEvent::Paint && !shownNs_ && !posted_ && watched == mainWindow_()) {
             posted_ = true;
-            QMetaObject::invokeMethod(
-                this, [this] { shownNs_ = MonotonicNs(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &StartupProbe::shown, Qt::QueuedConnection);
         }
         return false;
     }
 
+    bool event(QEvent *event) override
+    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        const long long ready = MonotonicNs();
+        std::printf("shown_ns=%lld ready_ns=%lld hwm_kib=%lld\n", shownNs_, ready, PeakRssKiB());
+        std::fflush(stdout);
+        _exit(0);
+    }
+
 private:
+    void shown()
+    {
+        shownNs_ = MonotonicNs();
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::LowEventPriority);
+    }
+
     std::function<QWidget *()> mainWindow_;
     bool posted_ = false;
     long long shownNs_ = 0;
 };
 
 // Installs the probe; mainWindow gives the window to wait for (it may not
-// exist yet when the probe is installed).  Prints when the main window's
-// first frame was done and when the event loop was first about to wait with
-// it exposed (all start-up work done), CLOCK_MONOTONIC ns, and the peak
-// resident memory then, KiB (VmHWM); then ends the process at once.
-inline void ReportWhenIdle(std::function<QWidget *()> mainWindow)
+// exist yet when the probe is installed).  An application-wide filter sees
+// the window's paint event before any filter the program installs on it.
+inline void ReportStartup(std::function<QWidget *()> mainWindow)
 {
-    // An application-wide filter sees the paint event before any filter the
-    // program installs on its window.
-    auto *frame = new FirstFrameProbe(mainWindow);
-    qApp->installEventFilter(frame);
-    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
-    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher, [mainWindow, frame] {
-        const QWidget *window = mainWindow();
-        if (!window || !window->windowHandle() || !window->windowHandle()->isExposed() || !frame->shownNs())
-            return;
-        const long long idle = MonotonicNs();
-        std::printf("shown_ns=%lld idle_ns=%lld hwm_kib=%lld\n", frame->shownNs(), idle, PeakRssKiB());
-        std::fflush(stdout);
-        _exit(0);
-    });
+    qApp->installEventFilter(new StartupProbe(std::move(mainWindow)));
 }
 
 } // namespace velorix::bench

@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     menu->addAction(QStringLiteral("Quit"), &app, &QApplication::quit);
     // The main window's inner size.
     window.resize(867, 150);
-    velorix::bench::ReportWhenIdle([&window]() -> QWidget * { return &window; });
+    velorix::bench::ReportStartup([&window]() -> QWidget * { return &window; });
     window.show();
     return QApplication::exec();
 }
