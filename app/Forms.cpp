@@ -50,7 +50,11 @@ template <class TForm, TForm *&Global>
 constexpr CalculatorEntry Row(const char *menuItem, void (TForm1::*command)())
 {
     return {menuItem, command, []() -> TCalcForm * { return Global = new TForm; },
-            []() -> TCalcForm * { return Global; }, [] { Global = nullptr; }};
+            []() -> TCalcForm * { return Global; },
+            [] {
+                delete Global;
+                Global = nullptr;
+            }};
 }
 
 const CalculatorEntry kCalculators[] = {
@@ -196,10 +200,8 @@ std::vector<TCalcForm *> Calculators()
 
 void DestroyForms()
 {
-    for (const CalculatorEntry &c : kCalculators) {
-        delete c.form();
-        c.forget();
-    }
+    for (const CalculatorEntry &c : kCalculators)
+        c.destroy();
     delete Form1;
     Form1 = nullptr;
 }

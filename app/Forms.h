@@ -51,7 +51,7 @@ struct CalculatorEntry {
     void (TForm1::*command)();
     TCalcForm *(*create)(); // creates the window and sets FormN
     TCalcForm *(*form)();   // FormN; null before it is created
-    void (*forget)();       // sets FormN back to null
+    void (*destroy)();      // deletes the window and sets FormN back to null
 };
 
 // The fifteen calculators, in the order they are created: Form2 to Form16.

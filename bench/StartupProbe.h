@@ -47,7 +47,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !shownNs_ && !posted_ && watched == mainWindow_()) {
+        if (event->type() == QEvent::Paint && !posted_ && watched == mainWindow_()) {
             posted_ = true;
             QMetaObject::invokeMethod(this, &StartupProbe::shown, Qt::QueuedConnection);
         }
