@@ -7,6 +7,7 @@
 #include <bit>
 #include <cfloat>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 using namespace velorix;
@@ -28,6 +29,25 @@ const QString kConversion = QStringLiteral("'%1' is not a valid floating point v
 const QString kDivZero = QStringLiteral("Floating point division by zero");
 const QString kInvalid = QStringLiteral("Invalid floating point operation");
 const QString kOverflow = QStringLiteral("Floating point overflow");
+
+// {x, exp(x)}: x and the exact exponential rounded to the nearest extended
+// value (tools/exp-reference.py reference).
+struct ExpRow {
+    long double x, exp;
+};
+constexpr ExpRow kExpReference[] = {
+#include "exp_reference.inc"
+};
+
+QString Bits(long double v)
+{
+    unsigned char bytes[sizeof v] = {};
+    std::memcpy(bytes, &v, 10); // sign and exponent, then the 64-bit significand
+    QString hex;
+    for (int i = 9; i >= 0; --i)
+        hex += QStringLiteral("%1").arg(bytes[i], 2, 16, QLatin1Char('0'));
+    return hex;
+}
 
 } // namespace
 
@@ -266,6 +286,23 @@ private slots:
             }
         };
         QCOMPARE(ErrorOf(op), error);
+    }
+
+    // The exponential is correctly rounded on every row, in the same bits on
+    // every platform: the rows hold the exact values, not a library's.
+    void expBits_data()
+    {
+        QTest::addColumn<long double>("x");
+        QTest::addColumn<long double>("expected");
+        for (const ExpRow &row : kExpReference)
+            QTest::addRow("%s", qPrintable(Bits(row.x))) << row.x << row.exp;
+    }
+
+    void expBits()
+    {
+        QFETCH(long double, x);
+        QFETCH(long double, expected);
+        QCOMPARE(Bits(Exp(x).value()), Bits(expected));
     }
 
     void silentUnderflow()
