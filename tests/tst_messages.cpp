@@ -1,4 +1,5 @@
 // The real warning and error boxes, and how a handler's error reaches them.
+#include "FloatControl.h"
 #include "TestKit.h"
 
 #include <QDialog>
@@ -127,6 +128,24 @@ private slots:
         RunHandler([&steps] { steps << FormatNumber(Ext(1) / 4); });
         QCOMPARE(steps.last(), QStringLiteral("0.25"));
         QVERIFY(boxes.take().isEmpty());
+    }
+
+    // A handler starts with the extended control word whatever ran before it,
+    // and one that fails, here after lowering the precision (53-bit) as
+    // foreign code can, leaves it restored.
+    void handlerRestoresControlWord()
+    {
+        test::BoxRecorder boxes;
+        SetFloatControlWord(0x007F);
+        std::uint16_t inside = 0;
+        RunHandler([&inside] {
+            inside = FloatControlWord();
+            SetFloatControlWord(0x027F);
+            throw CalcError::overflow();
+        });
+        QCOMPARE(inside, kExtendedControlWord);
+        QCOMPARE(FloatControlWord(), kExtendedControlWord);
+        QCOMPARE(boxes.take(), QStringList{QStringLiteral("error: Floating point overflow.")});
     }
 
     void watchdogCatchesStrayBoxes()

@@ -1,5 +1,6 @@
 // Start-up as main() runs it: the main window shows first, and the
 // calculators, with their pictures, exist before it can take any input.
+#include "FloatControl.h"
 #include "Forms.h"
 
 #include <QApplication>
@@ -35,7 +36,12 @@ class TestStartup : public QObject {
 private slots:
     void calculatorsFollowTheFirstPaint()
     {
+        // Whatever precision the process started with, the calculations get
+        // the full extended precision (0x007F: 24-bit, as some graphics
+        // drivers leave it).
+        SetFloatControlWord(0x007F);
         StartProgram();
+        QCOMPARE(FloatControlWord(), kExtendedControlWord);
         QVERIFY(Form1->isVisible());
         QVERIFY(NoneCreated());
         QVERIFY(QTest::qWaitForWindowExposed(Form1));

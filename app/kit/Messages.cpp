@@ -104,10 +104,12 @@ void RunHandler(const std::function<void()> &handler)
     try {
         handler();
     } catch (const CalcError &e) {
+        ResetFloatEnvironment();
         ShowError(e.message());
     } catch (const std::exception &e) {
         // Not one of the four calculation errors (say, memory ran out): the
         // program still goes on, and the box says what happened.
+        ResetFloatEnvironment();
         ShowError(QString::fromUtf8(e.what()));
     }
 }
