@@ -1,6 +1,7 @@
 #include "Forms.h"
 
 #include "JpegImage.h"
+#include "RegionalSettings.h"
 
 #include <QApplication>
 #include <QFile>
@@ -150,6 +151,7 @@ void InitApplication()
     QApplication::setWindowIcon(icon);
     RegisterFonts();
     UpdateDecimalSeparator();
+    WatchRegionalSettings();
 }
 
 void LoadQtTranslation()
@@ -244,10 +246,15 @@ void RegisterFonts()
                 QFontDatabase::addApplicationFont(QLatin1String(file));
         }
     }
-    const QString fallback = QStringLiteral("DejaVu Sans");
+    // Verdana, the face "MS Reference Sans Serif" was drawn from, where
+    // DejaVu Sans is missing (a Windows without the latter).
+    const QStringList fallback{QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana")};
     for (const char *family : {"Tahoma", "Verdana", "MS Reference Sans Serif"}) {
-        if (!QFontDatabase::hasFamily(QLatin1String(family)))
-            QFont::insertSubstitution(QLatin1String(family), fallback);
+        if (!QFontDatabase::hasFamily(QLatin1String(family))) {
+            QStringList others = fallback;
+            others.removeAll(QLatin1String(family));
+            QFont::insertSubstitutions(QLatin1String(family), others);
+        }
     }
 }
 

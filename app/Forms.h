@@ -89,7 +89,8 @@ void UpdateDecimalSeparator();
 void SetCalculatorsMinimized(bool minimized);
 
 // Makes Tahoma, Verdana and "MS Reference Sans Serif" resolve to a face this
-// system has: Tahoma from Wine's fonts when installed, DejaVu Sans otherwise.
+// system has: Tahoma from Wine's fonts when installed, DejaVu Sans otherwise
+// (Verdana where DejaVu Sans is missing too).
 void RegisterFonts();
 
 } // namespace velorix

@@ -48,10 +48,6 @@ void TForm1::Label4Click()
 void TForm1::changeEvent(QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::LocaleChange:
-        // The regional settings changed: follow their decimal separator.
-        velorix::UpdateDecimalSeparator();
-        break;
     case QEvent::WindowStateChange:
         // Minimising the main window minimises the whole program.
         velorix::SetCalculatorsMinimized(isMinimized());
