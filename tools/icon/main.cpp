@@ -1,8 +1,10 @@
 // Draws the application icon, a sine wave across a resistor, and writes
 // assets/icon-N.png: 16, 32 and 48 px for the windows (compiled in), and
 // 64, 128 and 256 px besides for the desktop's icon theme; and the same
-// drawing as assets/icon.svg, the theme's scalable icon.  Run through the
-// "icons" target.
+// drawing as assets/icon.svg, the theme's scalable icon; and assets/icon.ico,
+// the 16, 32 and 48 px images as the Windows program's icon resource.  Run
+// through the "icons" target.
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -69,6 +71,75 @@ bool WriteSvg(const QString &path)
     return p.end();
 }
 
+// An icon file of 32-bit images (BITMAPINFOHEADER, bottom-up BGRA with
+// straight alpha, then the 1-bit mask of fully transparent pixels), which
+// every version of Windows reads at these sizes.
+// Little-endian fields of the icon file.
+void Put(QByteArray &out, quint32 value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.append(static_cast<char>((value >> (8 * i)) & 0xff));
+}
+
+bool WriteIco(const QString &path, const QList<QImage> &images)
+{
+    QByteArray out;
+    const auto put16 = [&out](quint32 v) { Put(out, v, 2); };
+    const auto put32 = [&out](quint32 v) { Put(out, v, 4); };
+    put16(0);
+    put16(1); // icon
+    put16(static_cast<quint16>(images.size()));
+    QList<QByteArray> bitmaps;
+    for (const QImage &source : images) {
+        const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+        const int w = image.width(), h = image.height();
+        const int maskStride = (w + 31) / 32 * 4;
+        QByteArray bmp;
+        const auto bput16 = [&bmp](quint32 v) { Put(bmp, v, 2); };
+        const auto bput32 = [&bmp](quint32 v) { Put(bmp, v, 4); };
+        bput32(40);
+        bput32(static_cast<quint32>(w));
+        bput32(static_cast<quint32>(2 * h)); // the image and its mask
+        bput16(1);
+        bput16(32);
+        bput32(0);
+        bput32(static_cast<quint32>(w * h * 4 + maskStride * h));
+        for (int i = 0; i < 4; ++i)
+            bput32(0);
+        for (int y = h - 1; y >= 0; --y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < w; ++x)
+                bput32(line[x]); // 0xAARRGGBB: B, G, R, A in memory
+        }
+        for (int y = h - 1; y >= 0; --y) {
+            QByteArray row(maskStride, '\0');
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < w; ++x) {
+                if (qAlpha(line[x]) == 0)
+                    row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+            }
+            bmp += row;
+        }
+        bitmaps.append(bmp);
+    }
+    quint32 offset = 6 + 16 * static_cast<quint32>(images.size());
+    for (qsizetype i = 0; i < images.size(); ++i) {
+        out.append(static_cast<char>(images[i].width()));
+        out.append(static_cast<char>(images[i].height()));
+        out.append('\0'); // colours: not a palette image
+        out.append('\0');
+        put16(1);  // planes
+        put16(32); // bits per pixel
+        put32(static_cast<quint32>(bitmaps[i].size()));
+        put32(offset);
+        offset += static_cast<quint32>(bitmaps[i].size());
+    }
+    for (const QByteArray &bmp : bitmaps)
+        out += bmp;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -79,5 +150,7 @@ int main(int argc, char *argv[])
         if (!DrawIcon(size).save(QStringLiteral("%1/icon-%2.png").arg(folder).arg(size)))
             return 1;
     }
+    if (!WriteIco(folder + QStringLiteral("/icon.ico"), {DrawIcon(16), DrawIcon(32), DrawIcon(48)}))
+        return 1;
     return WriteSvg(folder + QStringLiteral("/icon.svg")) ? 0 : 1;
 }
