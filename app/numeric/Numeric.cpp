@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace velorix {
 
@@ -52,6 +53,50 @@ Ext Checked(long double r)
 QChar g_separator = QLatin1Char('.');
 
 bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// The decimal digits of (2^65 - 1) * 2^16319, the midpoint between the
+// largest extended value, (2^64 - 1) * 2^16320, and 2^16384: a number at or
+// above it rounds to infinity (a tie rounds to the even, infinite side).
+const std::string &ExtendedOverflowThreshold()
+{
+    static const std::string digits = [] {
+        // Base 10^9 limbs, least significant first; doubled 29 bits at a time.
+        std::vector<std::uint64_t> limbs{419103231, 893488147, 36}; // 2^65 - 1
+        for (int bits = 16319; bits > 0; bits -= 29) {
+            const int shift = bits < 29 ? bits : 29;
+            std::uint64_t carry = 0;
+            for (std::uint64_t &limb : limbs) {
+                const std::uint64_t v = (limb << shift) + carry;
+                limb = v % 1000000000;
+                carry = v / 1000000000;
+            }
+            while (carry) {
+                limbs.push_back(carry % 1000000000);
+                carry /= 1000000000;
+            }
+        }
+        std::string text = std::to_string(limbs.back());
+        for (auto it = limbs.rbegin() + 1; it != limbs.rend(); ++it) {
+            const std::string part = std::to_string(*it);
+            text += std::string(9 - part.size(), '0') + part;
+        }
+        return text;
+    }();
+    return digits;
+}
+
+// Whether d1.d2d3... * 10^scientific (d1 not 0) rounds beyond the extended
+// range, decided exactly on the digits, as a correctly rounding conversion
+// would (the C libraries' long double conversions are not all exact).
+bool BeyondExtendedRange(const std::string &significant, std::int64_t scientific)
+{
+    constexpr std::int64_t kThresholdExponent = 4932; // 1.1897...e4932, 4933 digits
+    if (scientific != kThresholdExponent)
+        return scientific > kThresholdExponent;
+    // Digit strings without trailing zeros compare as the numbers do (the
+    // threshold ends in a non-zero digit, being 2^16319 times an odd number).
+    return significant.compare(ExtendedOverflowThreshold()) >= 0;
+}
 
 } // namespace
 
@@ -346,11 +391,8 @@ Ext ParseNumber(const QString &text)
     const char *begin = canonical.data();
     const char *end = begin + canonical.size();
 
-    if (scientific > 0) {
-        long double extended = 0;
-        if (std::from_chars(begin, end, extended).ec == std::errc::result_out_of_range)
-            throw notANumber();
-    }
+    if (BeyondExtendedRange(significant, scientific))
+        throw notANumber();
     double value = 0;
     if (std::from_chars(begin, end, value).ec == std::errc::result_out_of_range) {
         if (scientific > 0)
