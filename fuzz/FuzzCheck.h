@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -68,6 +69,30 @@ inline std::string Printable(const QString &text)
     return out + "\"";
 }
 
+#ifdef _WIN32
+// The Windows C library has no uselocale: MinGW's own C99 conversions
+// (which read long double as the x87 format), with the numeric locale set
+// to "C" around each call; the checks run on one thread.
+class CNumericLocale {
+public:
+    CNumericLocale() : previous_(std::setlocale(LC_NUMERIC, nullptr)) { std::setlocale(LC_NUMERIC, "C"); }
+    ~CNumericLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
+
+private:
+    std::string previous_;
+};
+
+// MinGW's strtod can miss a long subnormal by many ulps, too far for the
+// exact correction below; the standard library's from_chars is a closer
+// first guess (out of range: zero or infinity, by the exponent's sign).
+inline double StrToDouble(const std::string &ascii)
+{
+    double v = 0;
+    if (std::from_chars(ascii.data(), ascii.data() + ascii.size(), v).ec == std::errc::result_out_of_range)
+        v = ascii.find("e-") != std::string::npos ? 0.0 : HUGE_VAL;
+    return v;
+}
+#else
 inline locale_t CLocale()
 {
     static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
@@ -75,6 +100,7 @@ inline locale_t CLocale()
 }
 
 inline double StrToDouble(const std::string &ascii) { return strtod_l(ascii.c_str(), nullptr, CLocale()); }
+#endif
 
 // A non-negative integer in base 10^9, least significant limb first.
 using Big = std::vector<std::uint32_t>;
@@ -257,10 +283,15 @@ inline double NearestDouble(const std::string &digits, std::int64_t e)
 // printf of one long double in the "C" locale.
 inline std::string PrintExtended(const char *format, long double v)
 {
-    const locale_t previous = uselocale(CLocale());
     char buf[128];
+#ifdef _WIN32
+    const CNumericLocale c;
+    __mingw_snprintf(buf, sizeof buf, format, v);
+#else
+    const locale_t previous = uselocale(CLocale());
     std::snprintf(buf, sizeof buf, format, v);
     uselocale(previous);
+#endif
     return buf;
 }
 

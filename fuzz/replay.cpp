@@ -28,11 +28,11 @@ int main(int argc, char **argv)
     for (const auto &file : files) {
         std::ifstream in(file, std::ios::binary);
         if (!in) {
-            std::fprintf(stderr, "cannot read %s\n", file.c_str());
+            std::fprintf(stderr, "cannot read %s\n", file.string().c_str());
             return 1;
         }
         const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        std::fprintf(stderr, "%s\n", file.c_str());
+        std::fprintf(stderr, "%s\n", file.string().c_str());
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
     }
     std::printf("%zu inputs replayed\n", files.size());

@@ -271,4 +271,15 @@ TCalcForm *Calculator(const QString &name)
     return nullptr;
 }
 
+void MeasureTextAsOnLinux()
+{
+#ifdef Q_OS_WIN
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        QFont font = QApplication::font();
+        font.setHintingPreference(QFont::PreferVerticalHinting);
+        QApplication::setFont(font);
+    }
+#endif
+}
+
 } // namespace velorix::test

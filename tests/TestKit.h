@@ -111,6 +111,12 @@ int Baseline(const QLabel *label);
 // draws as the missing-glyph box.
 QString MissingGlyphs(const QLabel *label);
 
+// On Windows the offscreen platform's FreeType engine hints glyphs fully,
+// where Linux's fontconfig asks for slight hinting: there the application
+// font asks for slight (vertical-only) hinting, so that text measures as on
+// Linux.  Elsewhere nothing changes.
+void MeasureTextAsOnLinux();
+
 } // namespace velorix::test
 
 // A test main that starts the program as main.cpp does (without showing
@@ -119,6 +125,7 @@ QString MissingGlyphs(const QLabel *label);
     int main(int argc, char *argv[])                                                                         \
     {                                                                                                        \
         QApplication app(argc, argv);                                                                        \
+        velorix::test::MeasureTextAsOnLinux();                                                               \
         velorix::InitApplication();                                                                          \
         velorix::CreateForms();                                                                              \
         int result;                                                                                          \
