@@ -6,7 +6,7 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= $(BUILD)-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test test-sanitize bench package fuzz clean
+.PHONY: all deps configure build run test test-sanitize bench package fuzz windows test-windows clean
 
 all: build
 
@@ -53,5 +53,17 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) --parallel 2
 	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The Windows edition, cross-built with MinGW-w64 against Qt and libjpeg-turbo
+# built from Debian's sources into ~/.cache/velorix (the first run builds
+# them, about an hour; later runs reuse them): build-windows/Velorix/, its zip
+# and its installer.
+windows:
+	tools/windows/build.sh
+
+# The same with every test, run under Wine, then the installer installed,
+# started and uninstalled.
+test-windows:
+	tools/windows/test.sh
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) build-windows

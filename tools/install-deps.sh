@@ -6,7 +6,11 @@
 # `install-deps.sh bench` adds what the benchmarks need: an X server in
 # memory (Xvfb) and xauth for its cookie.  `install-deps.sh fuzz`
 # installs what `make fuzz` needs instead: clang and its libFuzzer and
-# sanitizer runtimes.
+# sanitizer runtimes.  `install-deps.sh windows` adds what the Windows
+# edition needs: the MinGW-w64 cross compiler, Wine to run and test it, NSIS
+# for its installer, nasm and Ninja for building Qt and libjpeg-turbo from
+# Debian's source packages (a deb-src entry is added when there is none), and
+# Xvfb with xwininfo to see the installed program's window.
 set -euo pipefail
 
 packages=(
@@ -21,17 +25,34 @@ case "${1:-}" in
   '') ;;
   bench) packages+=(xvfb xauth) ;;
   fuzz) packages=(cmake make clang libclang-rt-14-dev qt6-base-dev) ;;
-  *) echo "usage: $0 [bench|fuzz]" >&2; exit 2 ;;
+  windows)
+    packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine nsis nasm ninja-build
+      patch xvfb xauth x11-utils) ;;
+  *) echo "usage: $0 [bench|fuzz|windows]" >&2; exit 2 ;;
 esac
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+
+# Debian's source packages: the same suites as the binary ones, main only.
+sources_added=
+if [ "${1:-}" = windows ] && ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
+  printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
+    'Suites: bookworm bookworm-updates' 'Components: main' \
+    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
+    "${sudo[@]}" tee /etc/apt/sources.list.d/velorix-deb-src.sources >/dev/null
+  sources_added=1
+fi
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+  [ -z "$sources_added" ] || "${sudo[@]}" apt-get update
+  exit 0
+fi
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
