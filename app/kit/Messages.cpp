@@ -101,17 +101,21 @@ void ShowError(const QString &text) { ShowMessage(MessageKind::Error, FinishErro
 void RunHandler(const std::function<void()> &handler)
 {
     ResetFloatEnvironment();
+    QString error;
     try {
         handler();
+        return;
     } catch (const CalcError &e) {
-        ResetFloatEnvironment();
-        ShowError(e.message());
+        error = e.message();
     } catch (const std::exception &e) {
         // Not one of the four calculation errors (say, memory ran out): the
         // program still goes on, and the box says what happened.
-        ResetFloatEnvironment();
-        ShowError(QString::fromUtf8(e.what()));
+        error = QString::fromUtf8(e.what());
     }
+    // The failed calculation may have left the floating-point environment
+    // changed; the box and what follows it start clean.
+    ResetFloatEnvironment();
+    ShowError(error);
 }
 
 } // namespace velorix
