@@ -80,4 +80,9 @@ done
 [ ! -e "$inst" ] || fail "left behind: $(find "$inst")"
 [ ! -e "$link" ] || fail "the Start-menu shortcut is left"
 if "$wine" reg query "$key" >/dev/null 2>&1; then fail "the uninstall entry is left"; fi
-echo "  uninstalled: no file, shortcut or registry entry left"
+# NSIS's uninstaller ran from a copy of itself in %TEMP%, which Windows
+# deletes at the next restart.
+"$wine" wineboot --restart
+copies=$(find "$WINEPREFIX/drive_c/users" -ipath '*~nsu*.tmp/*' -type f)
+[ -z "$copies" ] || fail "the uninstaller's copy is left after a restart: $copies"
+echo "  uninstalled: no file, shortcut or registry entry left (nor, after a restart, the uninstaller's copy)"
