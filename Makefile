@@ -22,7 +22,7 @@ build: configure
 # Only the program: the tests are built by `make test`.
 run: configure
 	cmake --build $(BUILD) --target velorix --parallel 2
-	$(BUILD)/app/velorix
+	$(BUILD)/src/shell/velorix
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure

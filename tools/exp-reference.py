@@ -4,7 +4,7 @@ module at 80 significant digits, rounded to the x87 format (64-bit
 significand, ties to even, subnormals below 2^-16382).
 
   exp-reference.py table      the 2^(j/64) table and reduction constants, as
-                              C++ hex-float literals, for app/numeric/Numeric.cpp
+                              C++ hex-float literals, for src/numeric/Numeric.cpp
   exp-reference.py reference  tests/exp_reference.inc: {x, exp(x)} rows
 """
 import random

@@ -2,7 +2,7 @@
 """Mutation pass over the stores to double in the calculator windows.
 
 Every `Store(x)` call in the windows and their helpers (the *.cpp files of
-passive/, stage/ and selectivity/) rounds an extended value to double.  A
+src/windows/ and src/formulas/) rounds an extended value to double.  A
 mutant is that one call replaced by its argument.  For each mutant the window
 tests run through CTest; a mutant that makes a test fail, crash or time out is
 killed, one that leaves the suite green survives.
@@ -39,7 +39,7 @@ from dataclasses import dataclass
 from pathlib import Path
 
 ENV_VAR = "VELORIX_STORE_MUTANT"
-DEFAULT_DIRS = ("passive", "stage", "selectivity")
+DEFAULT_DIRS = ("src/formulas", "src/windows/passive", "src/windows/stage", "src/windows/selectivity")
 # CTest entries that cannot see a handler: the packaging checks, the number
 # module's corpus replays, the filter curves of the picture generator and the
 # number module's own test.
@@ -327,7 +327,7 @@ def main():
     ap = argparse.ArgumentParser(
         description="Leave out each Store( call of the calculator windows and their helpers, "
                     "one at a time, and run the window tests against each such mutant.",
-        epilog="Example: tools/store-mutants.py --only passive/Unit5.cpp. "
+        epilog="Example: tools/store-mutants.py --only src/windows/passive/Unit5.cpp. "
                "Exit status 0 when every mutant is killed, 1 when some survive, 2 on failure "
                "to build or when the unmutated suite fails.")
     ap.add_argument("--root", type=Path, default=Path(__file__).resolve().parent.parent,
@@ -336,7 +336,7 @@ def main():
                     help="folder for the rewritten copy and its build (default: "
                          "/tmp/velorix-store-mutants-<tree>; kept, so a second pass rebuilds little)")
     ap.add_argument("--only", action="append", metavar="FILE",
-                    help="run only the mutants of this file (a path such as passive/Unit5.cpp "
+                    help="run only the mutants of this file (a path such as src/windows/passive/Unit5.cpp "
                          "or a file name such as Unit5.cpp); may be repeated")
     ap.add_argument("--id", type=int, action="append", metavar="N",
                     help="run only mutant N (as numbered by --list); may be repeated")

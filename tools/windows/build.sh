@@ -34,7 +34,7 @@ mingw=x86_64-w64-mingw32
 dist=$out/Velorix
 rm -rf "$dist"
 mkdir -p "$dist/platforms" "$dist/styles" "$dist/translations"
-cp "$out/cmake/app/Velorix.exe" "$prefix"/bin/Qt6{Core,Gui,Widgets}.dll "$dist/"
+cp "$out/cmake/src/shell/Velorix.exe" "$prefix"/bin/Qt6{Core,Gui,Widgets}.dll "$dist/"
 for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
   cp "$("$mingw-g++-posix" -print-file-name="$dll")" "$dist/"
 done
