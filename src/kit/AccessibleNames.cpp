@@ -1,6 +1,6 @@
 #include "AccessibleNames.h"
 
-#include "FormKit.h"
+#include "Controls.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -276,20 +276,42 @@ QString DerivedName(const Slot &slot, const QList<Slot> &places, const QList<con
     return quantity + QStringLiteral(", ") + unit;
 }
 
-// Names a window's fields and its result labels.
-void NameControls(QWidget *window, const QList<QLabel *> &results)
+} // namespace
+
+bool IsResultLabel(const QObject *label) { return label->property(kResultProperty).toBool(); }
+
+void MarkResultLabels(QWidget *window)
 {
+    bool any = false;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (IsEmptyInDefinition(label)) {
+            label->setProperty(kResultProperty, true);
+            any = true;
+        }
+    }
+    // Consulted before Qt's own, which is installed with the application.
+    static bool installed = false;
+    if (any && !installed) {
+        QAccessible::installFactory(ResultFactory);
+        installed = true;
+    }
+}
+
+void NameControls(QWidget *window)
+{
+    QList<QLabel *> results;
+    QList<const QLabel *> captions;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (IsResultLabel(label))
+            results << label;
+        else if (!label->text().isEmpty() && !IsPictureBox(label))
+            captions << label;
+    }
     QList<Slot> places;
     for (QLineEdit *field : window->findChildren<QLineEdit *>())
         places << SlotOf(field, window);
     for (QLabel *r : std::as_const(results))
         places << SlotOf(r, window);
-    QList<const QLabel *> captions;
-    for (const QLabel *label : window->findChildren<QLabel *>()) {
-        if (!label->text().isEmpty() && !results.contains(label) &&
-            !label->objectName().startsWith(QLatin1String("Image")))
-            captions << label;
-    }
     QHash<const QLabel *, Letters> letterCache;
     for (const Slot &slot : std::as_const(places)) {
         QString name = OverrideFor(window, slot.widget);
@@ -297,27 +319,6 @@ void NameControls(QWidget *window, const QList<QLabel *> &results)
             name = DerivedName(slot, places, captions, letterCache, window);
         slot.widget->setAccessibleName(name);
     }
-}
-
-} // namespace
-
-bool IsResultLabel(const QObject *label) { return label->property(kResultProperty).toBool(); }
-
-void NameControlsOnShow(QWidget *window)
-{
-    QList<QLabel *> results;
-    for (QLabel *label : window->findChildren<QLabel *>()) {
-        if (label->text().isEmpty() && !label->objectName().startsWith(QLatin1String("Image"))) {
-            label->setProperty(kResultProperty, true);
-            results << label;
-        }
-    }
-    if (results.isEmpty() && !window->findChild<QLineEdit *>())
-        return;
-    // Consulted before Qt's own, which is installed with the application.
-    static const bool installed = (QAccessible::installFactory(ResultFactory), true);
-    Q_UNUSED(installed);
-    OnFirstShow(window, [window, results] { NameControls(window, results); });
 }
 
 } // namespace velorix

@@ -12,6 +12,8 @@
 
 namespace velorix {
 
+namespace {
+
 QString ResultsText(const QWidget *window)
 {
     QStringList lines;
@@ -37,6 +39,8 @@ QString ResultsText(const QWidget *window)
         line(result, result->text());
     return lines.join(QLatin1Char('\n'));
 }
+
+} // namespace
 
 void AddCopyResults(QWidget *window)
 {

@@ -2,21 +2,16 @@
 // into notes or a report.
 #pragma once
 
-#include <QString>
-
 class QWidget;
 
 namespace velorix {
 
-// A window's calculation as text, one line per control, "name<Tab>text":
-// first its fields, in focus order, then the result labels that hold a
-// value, top to bottom and left to right.  Names are the accessible names
-// (see NameControlsOnShow).
-QString ResultsText(const QWidget *window);
-
 // Gives a calculator window the command "Копировать результаты" in a context
 // menu on its background and on Ctrl+Shift+C, also while a field has focus.
-// It puts ResultsText on the clipboard.
+// It puts the window's calculation on the clipboard as text, one line per
+// control, "name<Tab>text": first its fields, in focus order, then the
+// result labels that hold a value, top to bottom and left to right.  Names
+// are the accessible names (see NameControls).
 void AddCopyResults(QWidget *window);
 
 } // namespace velorix

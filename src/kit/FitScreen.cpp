@@ -133,14 +133,22 @@ bool FitToScreen(QWidget *window, QSize frame, bool centre)
 
     auto [x, width] = FitAxis(window->x(), want.width(), avail.x(), avail.width());
     auto [y, height] = FitAxis(window->y(), want.height(), avail.y(), avail.height());
-    if (centre) {
-        x = avail.x() + (avail.width() - width) / 2;
-        y = avail.y() + (avail.height() - height) / 2;
-    }
     window->resize(QSize(width, height) - frame);
-    if (QPoint(x, y) != window->pos())
+    if (centre)
+        CentreOnScreen(window, frame);
+    else if (QPoint(x, y) != window->pos())
         window->move(x, y);
     return true;
+}
+
+void CentreOnScreen(QWidget *window, QSize frame)
+{
+    const QRect avail = AvailableArea(window);
+    if (avail.isEmpty())
+        return;
+    const QSize outer = window->size() + FrameOf(window, frame);
+    window->move(avail.x() + (avail.width() - outer.width()) / 2,
+                 avail.y() + (avail.height() - outer.height()) / 2);
 }
 
 QWidget *ControlsOf(QWidget *window)

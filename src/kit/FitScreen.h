@@ -18,6 +18,9 @@ namespace velorix {
 // first frames the window, a position is the frame's, as a designed one is.
 bool FitToScreen(QWidget *window, QSize frame, bool centre);
 
+// Centres a window on the available area of its screen, frame included.
+void CentreOnScreen(QWidget *window, QSize frame);
+
 // The widget that holds the window's controls: the window itself, or the
 // scroll area's content.
 QWidget *ControlsOf(QWidget *window);

@@ -1,6 +1,7 @@
 #include "FormKit.h"
 
 #include "AccessibleNames.h"
+#include "Controls.h"
 #include "CopyResults.h"
 #include "FitScreen.h"
 #include "JpegImage.h"
@@ -22,11 +23,6 @@ namespace velorix {
 
 namespace {
 
-// Frame of a sizeable window on the designers' desktop: 4 px borders and a
-// 26 px caption bar.
-constexpr int kFrameWidth = 8;
-constexpr int kFrameHeight = 34;
-
 // Room kept between a result and the window's right edge, px.
 constexpr int kResultMargin = 8;
 
@@ -41,17 +37,6 @@ void ApplyPixelSize(QWidget *widget)
     QFont font = widget->font();
     font.setPixelSize(px.toInt());
     widget->setFont(font);
-}
-
-void CentreOnScreen(QWidget *window)
-{
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    const QSize outer = window->size() + QSize(kFrameWidth, kFrameHeight);
-    window->move(area.x() + (area.width() - outer.width()) / 2,
-                 area.y() + (area.height() - outer.height()) / 2);
 }
 
 // Some faces draw glyphs above their ascent (the diaeresis of a capital Ё),
@@ -247,7 +232,7 @@ void ShowNumber(QLabel *label, Ext x)
     QWidget *controls = label->parentWidget() == window ? window : ControlsOf(window);
     const int right = label->mapTo(controls, QPoint(label->width(), 0)).x() + kResultMargin;
     if (right > controls->width())
-        WidenControls(window, right, QSize(kFrameWidth, kFrameHeight));
+        WidenControls(window, right, kDesignFrame);
 }
 
 void ShowPicture(QLabel *box, const QString &resource)
@@ -267,35 +252,37 @@ void FinishDesign(QWidget *window)
     const auto children = window->findChildren<QWidget *>();
     for (QWidget *child : children)
         ApplyPixelSize(child);
+    // A result label (empty until a handler writes it) paints its own
+    // background: a long number that reaches a caption's unit is read over
+    // it, not tangled with it.
+    MarkResultLabels(window);
     QList<QLabel *> labels;
     for (QLabel *label : window->findChildren<QLabel *>()) {
-        if (label->objectName().startsWith(QLatin1String("Image")))
-            continue;
-        // A result label (empty until a handler writes it) paints its own
-        // background: a long number that reaches a caption's unit is read
-        // over it, not tangled with it.
-        if (label->text().isEmpty())
+        if (IsResultLabel(label))
             label->setAutoFillBackground(true);
-        labels << label;
+        if (!IsPictureBox(label))
+            labels << label;
     }
-    // Measuring the labels' text loads their fonts and shapes every line; it
-    // waits until the window is first shown, before it first paints, so that
-    // start-up does it for the main window alone.
-    OnFirstShow(window, [labels = std::move(labels)] {
+    // The window's one first-show step.  Measuring the labels' text loads
+    // their fonts and shapes every line; it waits until the window is first
+    // shown, before it first paints, so that start-up does it for the main
+    // window alone.  The labels are sized first, then the controls named
+    // from the captions as sized.
+    OnFirstShow(window, [window, labels = std::move(labels)] {
         for (QLabel *label : labels) {
             FitToText(label);
             MakeRoomAboveAscent(label);
             KeepBaselineOverFallbacks(label);
         }
+        NameControls(window);
     });
-    NameControlsOnShow(window);
     // A field without a stated maximum length takes text of any length.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
         if (field->maxLength() == kQtDefaultMaxLength)
             field->setMaxLength(std::numeric_limits<int>::max());
     }
 
-    window->resize(window->width() - kFrameWidth, window->height() - kFrameHeight);
+    window->resize(window->size() - kDesignFrame);
     const QVariant pos = window->property("screenPos");
     if (pos.isValid())
         window->move(pos.toPoint());
@@ -332,7 +319,7 @@ void TCalcForm::setVisible(bool visible)
     // A window that scrolls is centred here, the first time, if it is to be.
     if (visible && !isVisible()) {
         const bool centre = !shownOnce_ && !property("screenPos").isValid();
-        if (FitToScreen(this, QSize(kFrameWidth, kFrameHeight), centre))
+        if (FitToScreen(this, kDesignFrame, centre))
             shownOnce_ = true;
     }
     QWidget::setVisible(visible);
@@ -343,7 +330,7 @@ void TCalcForm::showEvent(QShowEvent *event)
     if (!shownOnce_) {
         shownOnce_ = true;
         if (!property("screenPos").isValid())
-            CentreOnScreen(this);
+            CentreOnScreen(this, kDesignFrame);
     }
     QWidget::showEvent(event);
 }

@@ -46,14 +46,15 @@ void ShowPicture(QLabel *box, const QString &resource);
 //    and result labels, empty in the definition, paint their background;
 //  - a field without a maximum length takes text of any length;
 //  - the title bar has the system menu, minimise and close, no maximise;
-//  - fields and result labels get accessible names when the window is first
-//    shown (NameControlsOnShow).
+//  - when the window is first shown, before it first paints: its labels are
+//    sized to their text, then its fields and results named (NameControls).
 // A window with a "screenPos" property is shown there; one without is
 // centred on the desktop on its first showing.
 void FinishDesign(QWidget *window);
 
 // Runs an action once, when the window is first shown, before it first
-// paints (an action added later runs first).
+// paints.  Each window has one, FinishDesign's; a second one would run
+// before it.
 void OnFirstShow(QWidget *window, std::function<void()> action);
 
 // Connects a button's click to a handler that runs under RunHandler.

@@ -1,0 +1,28 @@
+// How the kit tells the controls of a window definition apart, written once
+// for every part of the kit (and the tests) that asks.
+#pragma once
+
+#include <QLabel>
+#include <QSize>
+
+namespace velorix {
+
+// The frame of a sizeable window on the designers' desktop, which a
+// definition's geometry includes: 4 px borders and a 26 px caption bar.
+inline constexpr QSize kDesignFrame(8, 34);
+
+// A picture box is a label named "Image…": it shows a picture, never text.
+inline bool IsPictureBox(const QObject *label)
+{
+    return label->objectName().startsWith(QLatin1String("Image"));
+}
+
+// A result label is a text label that the definition leaves empty; a
+// handler writes its number.  Only meaningful before any handler has run:
+// afterwards, IsResultLabel (AccessibleNames.h) tells.
+inline bool IsEmptyInDefinition(const QLabel *label)
+{
+    return label->text().isEmpty() && !IsPictureBox(label);
+}
+
+} // namespace velorix
