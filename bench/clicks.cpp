@@ -8,7 +8,7 @@
 // <TAB>p99 ns<TAB>clicks"; a handler that fails its check ends the run with
 // exit status 1.
 #include "Examples.h"
-#include "TestKit.h"
+#include "ShellTest.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,7 +32,7 @@ QList<QLabel *> ResultLabels(QWidget *form)
 {
     QList<QLabel *> labels;
     for (QLabel *label : form->findChildren<QLabel *>()) {
-        if (label->autoFillBackground() && !label->objectName().startsWith(QLatin1String("Image")))
+        if (label->autoFillBackground() && !IsPictureBox(label))
             labels << label;
     }
     return labels;

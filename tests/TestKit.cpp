@@ -152,7 +152,7 @@ template <class T> QStringList NamesOf(QWidget *form, bool (*wanted)(const T *) 
     return names;
 }
 
-bool IsTextLabel(const QLabel *label) { return !label->objectName().startsWith(QLatin1String("Image")); }
+bool IsTextLabel(const QLabel *label) { return !IsPictureBox(label); }
 
 } // namespace
 

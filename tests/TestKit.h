@@ -1,8 +1,10 @@
-// Shared by the window tests: the real start-up, a recorder of the modal
-// boxes, a watchdog against boxes that bypass it, and control access by name.
+// Shared by the window tests: the windows made as the program makes them, a
+// recorder of the modal boxes, a watchdog against boxes that bypass it, and
+// control access by name.
 #pragma once
 
-#include "Forms.h"
+#include "Calculators.h"
+#include "Controls.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -119,20 +121,25 @@ void MeasureTextAsOnLinux();
 
 } // namespace velorix::test
 
-// A test main that starts the program as main.cpp does (without showing
-// Form1) and runs the test object.
-#define VELORIX_TEST_MAIN(TestClass)                                                                         \
+// A test main that runs the test object between two steps: start (after the
+// QApplication exists) and stop.
+#define VELORIX_TEST_MAIN_WITH(TestClass, start, stop)                                                       \
     int main(int argc, char *argv[])                                                                         \
     {                                                                                                        \
         QApplication app(argc, argv);                                                                        \
         velorix::test::MeasureTextAsOnLinux();                                                               \
-        velorix::InitApplication();                                                                          \
-        velorix::CreateForms();                                                                              \
+        start;                                                                                               \
         int result;                                                                                          \
         {                                                                                                    \
             TestClass test;                                                                                  \
             result = QTest::qExec(&test, argc, argv);                                                        \
         }                                                                                                    \
-        velorix::DestroyForms();                                                                             \
+        stop;                                                                                                \
         return result;                                                                                       \
     }
+
+// A window test's main: the calculator windows made as the program makes
+// them, without the shell.
+#define VELORIX_TEST_MAIN(TestClass)                                                                         \
+    VELORIX_TEST_MAIN_WITH(TestClass, velorix::PrepareCalculators();                                         \
+                           velorix::CreateCalculators(), velorix::DestroyCalculators())

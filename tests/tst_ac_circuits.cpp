@@ -2,6 +2,9 @@
 // driven as a user drives them: fields typed, the button clicked, the result
 // labels and the boxes read back.
 #include "TestKit.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
 
 using namespace velorix;
 using namespace velorix::test;

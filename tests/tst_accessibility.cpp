@@ -3,6 +3,15 @@
 // calculation copied as "name<Tab>text" lines.
 #include "AccessibleNames.h"
 #include "TestKit.h"
+#include "Unit11.h"
+#include "Unit12.h"
+#include "Unit15.h"
+#include "Unit16.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit5.h"
+#include "Unit7.h"
+#include "Unit8.h"
 
 #include <QAccessible>
 #include <QAction>

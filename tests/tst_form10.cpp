@@ -1,5 +1,6 @@
 // The impedance transformation window, driven as a user drives it.
 #include "TestKit.h"
+#include "Unit10.h"
 
 using namespace velorix;
 using namespace velorix::test;

@@ -2,6 +2,7 @@
 // its steps hand values on to one another, so several tests press steps in
 // sequence and check what a later step computes from an earlier one.
 #include "TestKit.h"
+#include "Unit11.h"
 
 using namespace velorix;
 using namespace velorix::test;

@@ -1,6 +1,7 @@
 // The coupling capacitor of the piezoelectric section, driven as a user
 // drives it.
 #include "TestKit.h"
+#include "Unit12.h"
 
 using namespace velorix;
 using namespace velorix::test;

@@ -2,6 +2,7 @@
 // buttons use what the earlier ones remembered, so most cases are sequences
 // of presses, each on a window as the program starts it.
 #include "TestKit.h"
+#include "Unit13.h"
 
 using namespace velorix;
 using namespace velorix::test;

@@ -2,6 +2,7 @@
 // button uses the ratio that the first one last showed, so the cases are
 // sequences of presses, each on a window as the program starts it.
 #include "TestKit.h"
+#include "Unit14.h"
 
 using namespace velorix;
 using namespace velorix::test;

@@ -1,6 +1,7 @@
 // The stage analysis window, driven as a user drives it: the input
 // resistance and the voltage gain, which share the beta field.
 #include "TestKit.h"
+#include "Unit15.h"
 
 using namespace velorix;
 using namespace velorix::test;

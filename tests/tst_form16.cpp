@@ -1,6 +1,7 @@
 // The compound-transistor emitter follower window, driven as a user drives
 // it, for both couplings of the two transistors.
 #include "TestKit.h"
+#include "Unit16.h"
 
 using namespace velorix;
 using namespace velorix::test;

@@ -1,6 +1,7 @@
 // The equivalent-circuit window, driven as a user drives it: five
 // independent calculations, each with its own fields and result label.
 #include "TestKit.h"
+#include "Unit2.h"
 
 using namespace velorix;
 using namespace velorix::test;

@@ -1,5 +1,6 @@
 // The capacitor reactance window, driven as a user drives it.
 #include "TestKit.h"
+#include "Unit3.h"
 
 using namespace velorix;
 using namespace velorix::test;

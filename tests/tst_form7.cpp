@@ -1,5 +1,6 @@
 // The single-supply thermal stabilisation window, driven as a user drives it.
 #include "TestKit.h"
+#include "Unit7.h"
 
 #include <QRadioButton>
 

@@ -1,5 +1,6 @@
 // The two-supply thermal stabilisation window, driven as a user drives it.
 #include "TestKit.h"
+#include "Unit8.h"
 
 #include <QRadioButton>
 

@@ -1,5 +1,6 @@
 // The decoupling capacitors window, driven as a user drives it.
 #include "TestKit.h"
+#include "Unit9.h"
 
 using namespace velorix;
 using namespace velorix::test;

@@ -1,7 +1,22 @@
 // Every window's layout as drawn with the fonts this system resolves: a
 // numeric field or a button may cover only the blanks of the captions
 // beneath it, and each window's controls lie inside its client area.
-#include "TestKit.h"
+#include "ShellTest.h"
+#include "Unit10.h"
+#include "Unit11.h"
+#include "Unit12.h"
+#include "Unit13.h"
+#include "Unit14.h"
+#include "Unit15.h"
+#include "Unit16.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+#include "Unit8.h"
+#include "Unit9.h"
 
 #include <QAbstractButton>
 
@@ -141,7 +156,7 @@ private slots:
     {
         QFETCH(QWidget *, window);
         for (const QLabel *label : window->findChildren<QLabel *>()) {
-            if (label->text().isEmpty() || label->objectName().startsWith(QLatin1String("Image")))
+            if (label->text().isEmpty() || IsPictureBox(label))
                 continue;
             const QFontMetrics fm(label->font());
             const QRect content = label->contentsRect();
@@ -167,7 +182,7 @@ private slots:
         const auto labels = window->findChildren<QLabel *>();
         QStringList touches;
         for (const QLabel *result : labels) {
-            if (!result->text().isEmpty() || result->objectName().startsWith(QLatin1String("Image")))
+            if (!result->text().isEmpty() || IsPictureBox(result))
                 continue;
             const QRect r = InWindow(result);
             const QRect start(r.left() - kResultGap, r.top(), 2 * kResultGap, result->fontMetrics().height());
@@ -247,7 +262,7 @@ private slots:
         };
         QStringList differ;
         for (QLabel *label : window->findChildren<QLabel *>()) {
-            if (label->objectName().startsWith(QLatin1String("Image")))
+            if (IsPictureBox(label))
                 continue;
             const QString design = label->text();
             const QRect geometry = label->geometry();
@@ -288,5 +303,5 @@ private slots:
     }
 };
 
-VELORIX_TEST_MAIN(TestLayout)
+VELORIX_SHELL_TEST_MAIN(TestLayout)
 #include "tst_layout.moc"

@@ -2,7 +2,7 @@
 // with; CTest runs this under Russian and under English settings, and
 // VELORIX_EXPECTED_SEPARATOR says which separator those settings have.
 #include "Examples.h"
-#include "TestKit.h"
+#include "ShellTest.h"
 
 using namespace velorix;
 using namespace velorix::test;
@@ -51,5 +51,5 @@ private slots:
     }
 };
 
-VELORIX_TEST_MAIN(TestLocale)
+VELORIX_SHELL_TEST_MAIN(TestLocale)
 #include "tst_locale.moc"

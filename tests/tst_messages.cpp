@@ -56,6 +56,10 @@ class TestMessages : public QObject {
     Q_OBJECT
 
 private slots:
+    // The boxes are captioned with the application's name, which the shell
+    // sets at start-up.
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("Velorix")); }
+
     void warningBox_data()
     {
         QTest::addColumn<int>("key");

@@ -8,7 +8,7 @@
 // The run is reproducible: VELORIX_RANDOM_SEED sets the seed (decimal or
 // 0x...), VELORIX_RANDOM_STEPS the number of actions over all windows.  A
 // failure prints the command that replays it.
-#include "TestKit.h"
+#include "ShellTest.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -670,5 +670,5 @@ private slots:
     }
 };
 
-VELORIX_TEST_MAIN(TestRandomUse)
+VELORIX_SHELL_TEST_MAIN(TestRandomUse)
 #include "tst_random_use.moc"

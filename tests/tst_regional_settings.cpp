@@ -4,7 +4,7 @@
 // receive the broadcast.
 #include "Forms.h"
 #include "Numeric.h"
-#include "TestKit.h"
+#include "ShellTest.h"
 
 #include <QTest>
 
@@ -78,5 +78,5 @@ private slots:
     }
 };
 
-VELORIX_TEST_MAIN(TestRegionalSettings)
+VELORIX_SHELL_TEST_MAIN(TestRegionalSettings)
 #include "tst_regional_settings.moc"

@@ -94,7 +94,7 @@ private slots:
         // the controls: the room of the controls widens until it shows
         // whole, and a window that scrolls stays on its screen.
         for (QLabel *label : form->findChildren<QLabel *>()) {
-            if (!label->text().isEmpty() || label->objectName().startsWith(QLatin1String("Image")))
+            if (!label->text().isEmpty() || IsPictureBox(label))
                 continue;
             const QPoint designed = label->pos();
             label->move(label->parentWidget()->width() - 20, designed.y());

@@ -1,5 +1,11 @@
 // Start-up, the main window's menu and link, and how windows show and hide.
-#include "TestKit.h"
+#include "RegionalSettings.h"
+#include "ShellTest.h"
+#include "Unit16.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit7.h"
 
 #include <QDesktopServices>
 #include <QMenuBar>
@@ -137,21 +143,21 @@ private slots:
     void centredOnFirstShowingOnly()
     {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        Form1->N3Click();
+        Control<QAction>(Form1, QStringLiteral("N3"))->trigger();
         const QPoint centre = Form4->geometry().center();
         QVERIFY(qAbs(centre.x() - screen.center().x()) <= 8);
         QVERIFY(qAbs(centre.y() - screen.center().y()) <= 20);
         Form4->move(10, 20);
         Form4->close();
-        Form1->N3Click();
+        Control<QAction>(Form1, QStringLiteral("N3"))->trigger();
         QCOMPARE(Form4->pos(), QPoint(10, 20));
         Form4->close();
     }
 
     void minimisingMainWindowMinimisesCalculators()
     {
-        Form1->N2Click();
-        Form1->N3Click();
+        Control<QAction>(Form1, QStringLiteral("N2"))->trigger();
+        Control<QAction>(Form1, QStringLiteral("N3"))->trigger();
         Form4->setWindowState(Qt::WindowMinimized); // by the user, before
         Form1->setWindowState(Qt::WindowMinimized);
         QVERIFY(Form3->isMinimized());
@@ -194,8 +200,8 @@ private slots:
     // Last: closing the main window ends the program.
     void closingMainWindowEndsProgram()
     {
-        Form1->N6Click();
-        Form1->N2Click();
+        Control<QAction>(Form1, QStringLiteral("N6"))->trigger();
+        Control<QAction>(Form1, QStringLiteral("N2"))->trigger();
         QVERIFY(Form3->isVisible() && Form7->isVisible());
         // Inside the event loop, as in the program; a loop still running
         // after two seconds ends with code 1.
@@ -205,5 +211,5 @@ private slots:
     }
 };
 
-VELORIX_TEST_MAIN(TestShell)
+VELORIX_SHELL_TEST_MAIN(TestShell)
 #include "tst_shell.moc"

@@ -2,7 +2,10 @@
 // calculators, with their pictures, exist before it can take any input.
 #include "FloatControl.h"
 #include "Forms.h"
+#include "Unit11.h"
+#include "Unit3.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -58,7 +61,7 @@ private slots:
         QVERIFY(NoneCreated());
         QTest::keyClick(Form1, Qt::Key_Alt);
         VerifyAllCreatedHidden();
-        Form1->N2Click();
+        Form1->findChild<QAction *>(QStringLiteral("N2"))->trigger();
         QVERIFY(Form3->isVisible());
         DestroyForms();
     }

@@ -1,7 +1,8 @@
 // Qt's own texts in Russian, loaded at start-up whatever the regional settings
 // are (CTest runs this under English ones), while the program's boxes keep
 // their own texts.
-#include "TestKit.h"
+#include "ShellTest.h"
+#include "Unit3.h"
 
 #include <QMenu>
 #include <QMessageBox>
@@ -107,5 +108,5 @@ private slots:
     void separatorStaysTheSettings() { QCOMPARE(DecimalSeparator(), QLatin1Char('.')); }
 };
 
-VELORIX_TEST_MAIN(TestTranslation)
+VELORIX_SHELL_TEST_MAIN(TestTranslation)
 #include "tst_translation.moc"

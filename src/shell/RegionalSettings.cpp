@@ -1,9 +1,10 @@
 #include "RegionalSettings.h"
 
-#include "Forms.h"
+#include "Numeric.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLocale>
 #include <QPointer>
 
 namespace velorix {
@@ -24,6 +25,14 @@ protected:
 };
 
 } // namespace
+
+QChar SeparatorOf(const QLocale &locale)
+{
+    const QString point = locale.decimalPoint();
+    return point.isEmpty() ? QLatin1Char('.') : point.front();
+}
+
+void UpdateDecimalSeparator() { SetDecimalSeparator(SeparatorOf(QLocale::system())); }
 
 void WatchRegionalSettings()
 {

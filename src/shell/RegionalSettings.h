@@ -5,7 +5,17 @@
 // does.
 #pragma once
 
+#include <QChar>
+
+class QLocale;
+
 namespace velorix {
+
+// The decimal separator of the given regional settings: "." when they have none.
+QChar SeparatorOf(const QLocale &locale);
+
+// Reads the separator of the user's regional settings again.
+void UpdateDecimalSeparator();
 
 // Once per application; later calls do nothing.
 void WatchRegionalSettings();

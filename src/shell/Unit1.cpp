@@ -18,26 +18,15 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     menuFont.setPixelSize(11);
     MainMenu1->setFont(menuFont);
 
-    for (const velorix::CalculatorEntry &c : velorix::CalculatorTable())
-        connect(findChild<QAction *>(QLatin1String(c.menuItem)), &QAction::triggered, this, c.command);
+    // Each calculator's menu command shows its window, the table's row of
+    // the same index.
+    const auto table = velorix::CalculatorTable();
+    for (size_t i = 0; i < table.size(); ++i) {
+        connect(findChild<QAction *>(QLatin1String(table[i].menuItem)), &QAction::triggered, this,
+                [i] { velorix::Calculators()[i]->showAndRaise(); });
+    }
     velorix::ConnectClick(Label4, this, &TForm1::Label4Click);
 }
-
-void TForm1::N2Click() { Form3->showAndRaise(); }
-void TForm1::N3Click() { Form4->showAndRaise(); }
-void TForm1::R1Click() { Form5->showAndRaise(); }
-void TForm1::R2Click() { Form6->showAndRaise(); }
-void TForm1::N4Click() { Form2->showAndRaise(); }
-void TForm1::N6Click() { Form7->showAndRaise(); }
-void TForm1::N7Click() { Form9->showAndRaise(); }
-void TForm1::N8Click() { Form8->showAndRaise(); }
-void TForm1::N9Click() { Form10->showAndRaise(); }
-void TForm1::N10Click() { Form11->showAndRaise(); }
-void TForm1::N11Click() { Form12->showAndRaise(); }
-void TForm1::N12Click() { Form13->showAndRaise(); }
-void TForm1::N13Click() { Form14->showAndRaise(); }
-void TForm1::N14Click() { Form15->showAndRaise(); }
-void TForm1::N15Click() { Form16->showAndRaise(); }
 
 void TForm1::Label4Click()
 {

@@ -4,6 +4,7 @@
 //                                 window with its first menu open, and the
 //                                 single-supply bias window with a worked example
 #include "Forms.h"
+#include "Unit7.h"
 
 #include <QApplication>
 #include <QDir>

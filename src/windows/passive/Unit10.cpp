@@ -1,5 +1,7 @@
 #include "Unit10.h"
 
+TForm10 *Form10 = nullptr;
+
 using namespace velorix;
 
 TForm10::TForm10(QWidget *parent) : TCalcForm(parent)

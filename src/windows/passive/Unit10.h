@@ -15,3 +15,6 @@ public:
     void Button1Click();
     void Button2Click();
 };
+
+// The window, created once at start-up (CreateCalculators).
+extern TForm10 *Form10;

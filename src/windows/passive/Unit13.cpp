@@ -2,6 +2,8 @@
 
 #include "Reactance.h"
 
+TForm13 *Form13 = nullptr;
+
 using namespace velorix;
 
 TForm13::TForm13(QWidget *parent) : TCalcForm(parent)

@@ -23,3 +23,6 @@ private:
     velorix::Ext Q_ = 0;   // quality factor
     velorix::Ext Rp_ = 0;  // resistance at resonance, Ohm
 };
+
+// The window, created once at start-up (CreateCalculators).
+extern TForm13 *Form13;

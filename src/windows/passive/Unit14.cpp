@@ -1,5 +1,7 @@
 #include "Unit14.h"
 
+TForm14 *Form14 = nullptr;
+
 using namespace velorix;
 
 TForm14::TForm14(QWidget *parent) : TCalcForm(parent)

@@ -19,3 +19,6 @@ private:
     // hidden, never reset.  It holds a stored double.
     velorix::Ext n_ = 0;
 };
+
+// The window, created once at start-up (CreateCalculators).
+extern TForm14 *Form14;

@@ -2,6 +2,8 @@
 
 #include "Reactance.h"
 
+TForm3 *Form3 = nullptr;
+
 using namespace velorix;
 
 TForm3::TForm3(QWidget *parent) : TCalcForm(parent)

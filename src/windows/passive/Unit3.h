@@ -11,3 +11,6 @@ public:
 
     void Button1Click();
 };
+
+// The window, created once at start-up (CreateCalculators).
+extern TForm3 *Form3;

@@ -2,6 +2,8 @@
 
 #include "Reactance.h"
 
+TForm4 *Form4 = nullptr;
+
 using namespace velorix;
 
 TForm4::TForm4(QWidget *parent) : TCalcForm(parent)

@@ -2,6 +2,8 @@
 
 #include "Reactance.h"
 
+TForm5 *Form5 = nullptr;
+
 using namespace velorix;
 
 TForm5::TForm5(QWidget *parent) : TCalcForm(parent)

@@ -2,6 +2,8 @@
 
 #include "Reactance.h"
 
+TForm6 *Form6 = nullptr;
+
 using namespace velorix;
 
 TForm6::TForm6(QWidget *parent) : TCalcForm(parent)

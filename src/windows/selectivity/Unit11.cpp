@@ -1,5 +1,7 @@
 #include "Unit11.h"
 
+TForm11 *Form11 = nullptr;
+
 using namespace velorix;
 
 TForm11::TForm11(QWidget *parent) : TCalcForm(parent)

@@ -30,3 +30,6 @@ private:
     velorix::Ext m1_ = 0;  // tap ratio m1 of the input circuit (step 4)
     velorix::Ext m2_ = 0;  // tap ratio m2 of the output circuit (step 4)
 };
+
+// The window, created once at start-up (CreateCalculators).
+extern TForm11 *Form11;

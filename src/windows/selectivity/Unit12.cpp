@@ -1,5 +1,7 @@
 #include "Unit12.h"
 
+TForm12 *Form12 = nullptr;
+
 using namespace velorix;
 
 TForm12::TForm12(QWidget *parent) : TCalcForm(parent)

@@ -13,3 +13,6 @@ public:
 
     void Button1Click();
 };
+
+// The window, created once at start-up (CreateCalculators).
+extern TForm12 *Form12;

@@ -1,5 +1,7 @@
 #include "Unit15.h"
 
+TForm15 *Form15 = nullptr;
+
 using namespace velorix;
 
 TForm15::TForm15(QWidget *parent) : TCalcForm(parent)

@@ -1,5 +1,7 @@
 #include "Unit16.h"
 
+TForm16 *Form16 = nullptr;
+
 using namespace velorix;
 
 TForm16::TForm16(QWidget *parent) : TCalcForm(parent)

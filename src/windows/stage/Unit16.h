@@ -26,3 +26,6 @@ private:
     // The loaded follower from the unloaded input and output resistances.
     void ShowResults(const Inputs &in, velorix::Ext Rin0, velorix::Ext Rout0);
 };
+
+// The window, created once at start-up (CreateCalculators).
+extern TForm16 *Form16;

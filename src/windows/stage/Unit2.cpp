@@ -1,5 +1,7 @@
 #include "Unit2.h"
 
+TForm2 *Form2 = nullptr;
+
 using namespace velorix;
 
 TForm2::TForm2(QWidget *parent) : TCalcForm(parent)

@@ -16,3 +16,6 @@ public:
     void Button4Click();
     void Button5Click();
 };
+
+// The window, created once at start-up (CreateCalculators).
+extern TForm2 *Form2;

@@ -2,6 +2,8 @@
 
 #include "Bias.h"
 
+TForm7 *Form7 = nullptr;
+
 using namespace velorix;
 
 TForm7::TForm7(QWidget *parent) : TCalcForm(parent)

@@ -12,3 +12,6 @@ public:
 
     void Button1Click();
 };
+
+// The window, created once at start-up (CreateCalculators).
+extern TForm7 *Form7;

@@ -2,6 +2,8 @@
 
 #include "Bias.h"
 
+TForm8 *Form8 = nullptr;
+
 using namespace velorix;
 
 TForm8::TForm8(QWidget *parent) : TCalcForm(parent)

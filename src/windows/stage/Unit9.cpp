@@ -1,5 +1,7 @@
 #include "Unit9.h"
 
+TForm9 *Form9 = nullptr;
+
 using namespace velorix;
 
 TForm9::TForm9(QWidget *parent) : TCalcForm(parent)

@@ -13,3 +13,6 @@ public:
     void Button1Click();
     void Button2Click();
 };
+
+// The window, created once at start-up (CreateCalculators).
+extern TForm9 *Form9;
