@@ -230,14 +230,28 @@ long double Scale(long double x, int n)
     return x * std::ldexp(1.0L, half) * std::ldexp(1.0L, n - half);
 }
 
+// Beyond these bounds the result is known without the reduction.  Above
+// 16384 ln2 = 11356.5234..., the logarithm of the largest extended value
+// (just under 2^16384), exp overflows; 11357 lies just past it, so every x
+// up to it is computed and overflows, if it does, in the final scaling.
+// Below -16446 ln2 = -11399.4985..., the logarithm of half the smallest
+// subnormal (2^-16445), exp rounds to 0; -11400 lies just past it.
+constexpr long double kExpOverflowBound = 11357.0L;
+constexpr long double kExpUnderflowBound = -11400.0L;
+
 long double ExpExtended(long double x)
 {
-    if (x > 11357.0L)
+    // A NaN goes back unchanged: its conversion to an integer below would be
+    // undefined, and its table index anything.
+    if (std::isnan(x))
+        return x;
+    if (x > kExpOverflowBound)
         return std::numeric_limits<long double>::infinity();
-    if (x < -11400.0L)
+    if (x < kExpUnderflowBound)
         return 0.0L;
-    // k = 64m + j nearest to x * 64/ln2, |k| < 2^20, so k * hi is exact and
-    // x - k * hi is exact (Sterbenz).
+    // k = 64m + j nearest to x * 64/ln2.  Within the bounds |k| <= 1052590,
+    // just over 2^20 and below 2^21; hi has 42 significant bits, so k * hi
+    // has at most 63 and is exact, and x - k * hi is exact (Sterbenz).
     const long double k = std::nearbyint(x * k64ByLn2);
     const long double rHi = x - k * kLn2By64Hi;
     const long double rLo = -k * kLn2By64Lo;
@@ -263,15 +277,6 @@ long double ExpExtended(long double x)
 } // namespace
 
 Ext Exp(Ext x) { return Checked(ExpExtended(x.value())); }
-
-Ext Ln(Ext x)
-{
-    if (x == 0)
-        throw CalcError::divisionByZero();
-    if (x < 0)
-        throw CalcError::invalidOperation();
-    return Ext(std::log(x.value()));
-}
 
 std::int64_t RoundToInt(Ext x)
 {

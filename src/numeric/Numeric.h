@@ -1,6 +1,13 @@
 // Number conventions shared by every calculator window: the extended
 // arithmetic with its error policy, the syntax of a typed number, the
 // general format of a shown number, and the error texts.  No widget code.
+//
+// Where the bits come from.  The four operations, Store, Exp, the rounding
+// functions, ParseNumber and FormatNumber are computed here from x87
+// arithmetic alone, so they give the same bits on every platform.  Two
+// functions take theirs from the C library: Sqrt (sqrtl, which glibc and
+// MinGW-w64 both do with the correctly rounded fsqrt) and ArcCos (atan2l,
+// whose last bit may differ between C libraries).
 #pragma once
 
 #include <QChar>
@@ -83,7 +90,6 @@ Ext Store(Ext x);
 
 Ext Sqrt(Ext x); // invalid operation for x < 0
 Ext Exp(Ext x);  // overflow beyond the extended range; underflow to 0
-Ext Ln(Ext x);   // division by zero at 0, invalid operation below 0
 
 // Rounding to a 64-bit signed integer, to nearest with ties to even; the
 // invalid-operation error when the nearest integer is out of range.
