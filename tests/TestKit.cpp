@@ -116,6 +116,14 @@ void SetTexts(QWidget *form, const QStringList &labels, const QString &text)
         Control<QLabel>(form, label)->setText(text);
 }
 
+QStringList FillSteps(const QStringList &texts)
+{
+    QStringList steps;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        steps << QStringLiteral("Edit%1=%2").arg(i + 1).arg(texts[i]);
+    return steps;
+}
+
 void Fill(QWidget *form, const QStringList &texts)
 {
     for (qsizetype i = 0; i < texts.size(); ++i)

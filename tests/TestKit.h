@@ -99,6 +99,8 @@ QStringList TabOrder(QWidget *form);
 
 // Sets the field texts in order: Edit1, Edit2, ...
 void Fill(QWidget *form, const QStringList &texts);
+// The same as steps for RunSteps: "Edit1=text", "Edit2=text", ...
+QStringList FillSteps(const QStringList &texts);
 
 // Drives a window through steps as a user would: "EditN=text" types into a
 // field, "ButtonN" clicks a button.  Each click gives one line: the texts of
