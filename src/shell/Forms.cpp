@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QPointer>
 #include <QTranslator>
 
 #include <functional>
@@ -135,28 +134,6 @@ void DestroyForms()
     DestroyCalculators();
     delete Form1;
     Form1 = nullptr;
-}
-
-void SetCalculatorsMinimized(bool minimized)
-{
-    // Restoring brings back only the windows that minimising took down, not
-    // those the user had minimised before.
-    static std::vector<QPointer<TCalcForm>> minimizedWithMain;
-    if (minimized) {
-        minimizedWithMain.clear();
-        for (TCalcForm *form : Calculators()) {
-            if (form && form->isVisible() && !form->isMinimized()) {
-                form->setWindowState(form->windowState() | Qt::WindowMinimized);
-                minimizedWithMain.emplace_back(form);
-            }
-        }
-    } else {
-        for (TCalcForm *form : minimizedWithMain) {
-            if (form)
-                form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
-        }
-        minimizedWithMain.clear();
-    }
 }
 
 } // namespace velorix

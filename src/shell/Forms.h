@@ -24,7 +24,4 @@ void StartProgram();
 // Deletes them again (the program itself never does before it ends).
 void DestroyForms();
 
-// Minimises the visible calculator windows, or restores them.
-void SetCalculatorsMinimized(bool minimized);
-
 } // namespace velorix

@@ -1,7 +1,7 @@
 #include "Unit1.h"
 
+#include "Calculators.h"
 #include "FormKit.h"
-#include "Forms.h"
 
 #include <QDesktopServices>
 #include <QUrl>

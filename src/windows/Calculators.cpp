@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QPointer>
 
 static void RegisterAssets()
 {
@@ -116,6 +117,28 @@ std::vector<TCalcForm *> Calculators()
     for (const CalculatorEntry &c : kCalculators)
         forms.push_back(c.form());
     return forms;
+}
+
+void SetCalculatorsMinimized(bool minimized)
+{
+    // Restoring brings back only the windows that minimising took down, not
+    // those the user had minimised before.
+    static std::vector<QPointer<TCalcForm>> minimizedWithMain;
+    if (minimized) {
+        minimizedWithMain.clear();
+        for (TCalcForm *form : Calculators()) {
+            if (form && form->isVisible() && !form->isMinimized()) {
+                form->setWindowState(form->windowState() | Qt::WindowMinimized);
+                minimizedWithMain.emplace_back(form);
+            }
+        }
+    } else {
+        for (TCalcForm *form : minimizedWithMain) {
+            if (form)
+                form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
+        }
+        minimizedWithMain.clear();
+    }
 }
 
 } // namespace velorix

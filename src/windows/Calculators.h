@@ -40,4 +40,8 @@ void DestroyCalculators();
 // The windows in the table's order; each null before CreateCalculators.
 std::vector<TCalcForm *> Calculators();
 
+// Minimises the visible calculator windows, or restores them (the main
+// window's minimising takes the whole program down).
+void SetCalculatorsMinimized(bool minimized);
+
 } // namespace velorix
