@@ -12,6 +12,23 @@
 
 namespace velorix {
 
+namespace {
+
+// The lines of AddResultLines, a child of their window.
+class ResultLines : public QObject {
+public:
+    ResultLines(QWidget *window, std::function<QStringList()> lines)
+        : QObject(window), lines_(std::move(lines))
+    {
+    }
+    QStringList lines() const { return lines_(); }
+
+private:
+    std::function<QStringList()> lines_;
+};
+
+} // namespace
+
 QString ResultsText(const QWidget *window)
 {
     QStringList lines;
@@ -35,7 +52,16 @@ QString ResultsText(const QWidget *window)
     });
     for (const QLabel *result : std::as_const(results))
         line(result, result->text());
+    for (const QObject *child : window->children()) {
+        if (const auto *extra = dynamic_cast<const ResultLines *>(child))
+            lines << extra->lines();
+    }
     return lines.join(QLatin1Char('\n'));
+}
+
+void AddResultLines(QWidget *window, std::function<QStringList()> lines)
+{
+    new ResultLines(window, std::move(lines)); // owned by the window
 }
 
 void AddCopyResults(QWidget *window)

@@ -2,7 +2,9 @@
 // into notes or a report.
 #pragma once
 
-#include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QWidget;
 
@@ -10,9 +12,13 @@ namespace velorix {
 
 // A window's calculation as text, one line per control, "name<Tab>text":
 // first its fields, in focus order, then the result labels that hold a
-// value, top to bottom and left to right.  Names are the accessible names
-// (see NameControlsOnShow).
+// value, top to bottom and left to right, then the lines AddResultLines
+// gave.  Names are the accessible names (see NameControlsOnShow).
 QString ResultsText(const QWidget *window);
+
+// Further "name<Tab>text" lines of a window's calculation that no label
+// holds (a reading drawn on a picture); asked for at each copy.
+void AddResultLines(QWidget *window, std::function<QStringList()> lines);
 
 // Gives a calculator window the command "Копировать результаты" in a context
 // menu on its background and on Ctrl+Shift+C, also while a field has focus.
