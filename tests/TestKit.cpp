@@ -1,5 +1,7 @@
 #include "TestKit.h"
 
+#include "Plots.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -279,6 +281,13 @@ void MeasureTextAsOnLinux()
         font.setHintingPreference(QFont::PreferVerticalHinting);
         QApplication::setFont(font);
     }
+#endif
+}
+
+void UsePlotModuleOfBuild()
+{
+#ifdef VELORIX_PLOTS_MODULE
+    SetPlotModule(QStringLiteral(VELORIX_PLOTS_MODULE));
 #endif
 }
 

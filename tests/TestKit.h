@@ -117,6 +117,9 @@ QString MissingGlyphs(const QLabel *label);
 // Linux.  Elsewhere nothing changes.
 void MeasureTextAsOnLinux();
 
+// The characteristic windows come from the plots module of this build tree.
+void UsePlotModuleOfBuild();
+
 } // namespace velorix::test
 
 // A test main that starts the program as main.cpp does (without showing
@@ -127,6 +130,7 @@ void MeasureTextAsOnLinux();
         QApplication app(argc, argv);                                                                        \
         velorix::test::MeasureTextAsOnLinux();                                                               \
         velorix::InitApplication();                                                                          \
+        velorix::test::UsePlotModuleOfBuild();                                                               \
         velorix::CreateForms();                                                                              \
         int result;                                                                                          \
         {                                                                                                    \

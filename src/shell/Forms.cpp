@@ -1,6 +1,7 @@
 #include "Forms.h"
 
 #include "JpegImage.h"
+#include "Plots.h"
 #include "RegionalSettings.h"
 
 #include <QApplication>
@@ -152,6 +153,7 @@ void InitApplication()
     RegisterFonts();
     UpdateDecimalSeparator();
     WatchRegionalSettings();
+    InstallCharacteristicWindows();
 }
 
 void LoadQtTranslation()
