@@ -164,14 +164,15 @@ Axis FittedLogAxis(const Column &c)
 
 bool Drawn(const Characteristic &c) { return c.columns.front().values.size() >= 2; }
 
-Mark Point(Ext x, Ext y, int axis, const QString &text)
+Mark Point(Ext x, Ext y, int axis, const QString &tag, const QString &text)
 {
-    return {Mark::Kind::Point, static_cast<double>(x.value()), static_cast<double>(y.value()), axis, text};
+    return {
+        Mark::Kind::Point, static_cast<double>(x.value()), static_cast<double>(y.value()), axis, tag, text};
 }
 
-Mark VerticalLine(Ext x, const QString &text)
+Mark VerticalLine(Ext x, const QString &tag, const QString &text)
 {
-    return {Mark::Kind::VerticalLine, static_cast<double>(x.value()), 0, 0, text};
+    return {Mark::Kind::VerticalLine, static_cast<double>(x.value()), 0, 0, tag, text};
 }
 
 const QString kKHz = QStringLiteral("кГц");
@@ -194,7 +195,8 @@ std::optional<Characteristic> ReactanceCurve(const QString &name, Ext element, E
     c.x = LogAxis(c.columns[0].heading(), c.columns[0].values.front(), c.columns[0].values.back());
     c.yAxes = {FittedLogAxis(c.columns[1])};
     const Ext X = reactance(element, f);
-    c.marks = {Point(f, X, 0, QStringLiteral("f = %1 кГц, %2 = %3 Ом").arg(Text(f), name, Text(X)))};
+    c.marks = {Point(f, X, 0, QStringLiteral("f"),
+                     QStringLiteral("f = %1 кГц, %2 = %3 Ом").arg(Text(f), name, Text(X)))};
     return c;
 }
 
@@ -222,9 +224,12 @@ std::optional<Characteristic> RcCurve(Ext C, Ext R, Ext f,
     c.yAxes = {FittedLogAxis(c.columns[1]), LinearAxis(c.columns[2].heading(), 0, 90, 15)};
     const auto [Z, phi] = zPhi(f);
     const Ext corner = Store(1000000 / (kTwoPi * R * C)); // 1 / (2 pi R C), kHz
-    c.marks = {Point(f, Z, 0, QStringLiteral("f = %1 кГц, |Z| = %2 Ом").arg(Text(f), Text(Z))),
-               Point(f, phi, 1, QStringLiteral("f = %1 кГц, φ = %2 град").arg(Text(f), Text(phi))),
-               VerticalLine(corner, QStringLiteral("fср = 1/(2πRC) = %1 кГц").arg(Text(corner)))};
+    c.marks = {
+        Point(f, Z, 0, QStringLiteral("f"), QStringLiteral("f = %1 кГц, |Z| = %2 Ом").arg(Text(f), Text(Z))),
+        Point(f, phi, 1, QStringLiteral("f"),
+              QStringLiteral("f = %1 кГц, φ = %2 град").arg(Text(f), Text(phi))),
+        VerticalLine(corner, QStringLiteral("fср"),
+                     QStringLiteral("fср = 1/(2πRC) = %1 кГц").arg(Text(corner)))};
     return c;
 }
 
@@ -286,14 +291,16 @@ std::optional<Characteristic> ResonanceCurve(Ext f0, Ext Q, Ext Rp, std::optiona
     const Ext h = 1 / (2 * Q);
     const Ext s = Sqrt(1 + h * h);
     const Ext edge = Store(Rp / Sqrt(2));
-    c.marks = {Point(f0, Rp, 0, QStringLiteral("f0 = %1 кГц, Rp = %2 Ом").arg(Text(f0), Text(Rp)))};
+    c.marks = {Point(f0, Rp, 0, QStringLiteral("f0"),
+                     QStringLiteral("f0 = %1 кГц, Rp = %2 Ом").arg(Text(f0), Text(Rp)))};
     for (const Ext f : {Store(f0 * (s - h)), Store(f0 * (s + h))})
         c.marks.push_back(Point(
-            f, edge, 0,
+            f, edge, 0, QStringLiteral("Rp/√2"),
             QStringLiteral("граница полосы: f = %1 кГц, |Z| = Rp/√2 = %2 Ом").arg(Text(f), Text(edge))));
     if (signal) {
         const Ext Z = ResonanceImpedance(f0, Q, Rp, fs);
-        c.marks.push_back(Point(fs, Z, 0, QStringLiteral("fс = %1 кГц, |Z| = %2 Ом").arg(Text(fs), Text(Z))));
+        c.marks.push_back(Point(fs, Z, 0, QStringLiteral("fс"),
+                                QStringLiteral("fс = %1 кГц, |Z| = %2 Ом").arg(Text(fs), Text(Z))));
     }
     return c;
 }
@@ -321,10 +328,11 @@ std::optional<Characteristic> FilterAttenuationCurve(Ext P, Ext beta, Ext df, in
     c.curveAxis = {0};
     c.x = LinearAxis(c.columns[0].heading(), 0, to.value());
     c.yAxes = {FittedLinearAxis(c.columns[2], static_cast<double>(S.value()))};
-    c.marks = {Point(df, S, 0,
+    c.marks = {Point(df, S, 0, QStringLiteral("S"),
                      QStringLiteral("требование: S = %1 дБ при Δf = %2 кГц, у фильтра %3 дБ")
                          .arg(Text(S), Text(df), FormatFixed(attenuation(df)[1], 2))),
-               VerticalLine(edge, QStringLiteral("граница полосы: П/2 = %1 кГц").arg(Text(edge)))};
+               VerticalLine(edge, QStringLiteral("П/2"),
+                            QStringLiteral("граница полосы: П/2 = %1 кГц").arg(Text(edge)))};
     return c;
 }
 

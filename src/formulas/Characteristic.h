@@ -46,13 +46,15 @@ struct Axis {
 };
 
 // A mark on the plot: a point of a curve (on the left or the right axis) or
-// a vertical line at x, with the text that states it.
+// a vertical line at x, with a short tag drawn beside it and the text that
+// states it.
 struct Mark {
     enum class Kind { Point, VerticalLine };
     Kind kind = Kind::Point;
     double x = 0, y = 0;
     int axis = 0; // of a point: 0 left, 1 right
-    QString text;
+    QString tag;  // "f", "fср"
+    QString text; // "f = 1 кГц, Xc = 1591.54943091895 Ом"
 };
 
 struct Characteristic {

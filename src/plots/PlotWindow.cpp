@@ -60,7 +60,7 @@ void AddAction(QWidget *window, const QString &text, const QKeySequence &keys, s
 
 PlotWindow::PlotWindow(const QWidget *calculator, std::function<void(const QString &)> warning)
     : QWidget(nullptr, Qt::Window), warning_(std::move(warning)), chart_(new QChart),
-      view_(new QChartView(chart_, this)), readout_(new QLabel(this))
+      view_(new QChartView(chart_, this)), marks_(new QLabel(this)), readout_(new QLabel(this))
 {
     setObjectName(calculator->objectName() + QStringLiteral("Plot"));
     setWindowTitle(calculator->windowTitle() + QStringLiteral(" — характеристика"));
@@ -72,11 +72,16 @@ PlotWindow::PlotWindow(const QWidget *calculator, std::function<void(const QStri
     view_->viewport()->setMouseTracking(true);
     view_->viewport()->installEventFilter(this);
     view_->setAccessibleName(windowTitle());
-    readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Under the plot, what its marks state, and the sample point under the mouse.
+    marks_->setObjectName(QStringLiteral("Marks"));
+    marks_->setWordWrap(true);
+    marks_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     readout_->setObjectName(QStringLiteral("Readout"));
+    readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     readout_->setMinimumHeight(readout_->fontMetrics().lineSpacing());
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);
+    layout->addWidget(marks_);
     layout->addWidget(readout_);
 
     AddAction(this, QStringLiteral("Копировать данные"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
@@ -119,11 +124,16 @@ void PlotWindow::redraw()
     if (!data_) {
         chart_->setTitle(QStringLiteral("Характеристика появится после расчёта"));
         view_->setAccessibleDescription(QString());
+        marks_->clear();
         return;
     }
     const Characteristic &c = *data_;
     chart_->setTitle(c.title);
     view_->setAccessibleDescription(c.marksText());
+    QStringList marks;
+    for (const Mark &m : c.marks)
+        marks << m.text;
+    marks_->setText(marks.join(QLatin1Char('\n')));
 
     QCategoryAxis *x = MakeAxis(c.x);
     chart_->addAxis(x, Qt::AlignBottom);
@@ -202,7 +212,7 @@ void PlotWindow::redraw()
             series = line;
             at = QPointF(px, axis.to);
         }
-        auto *text = new QGraphicsSimpleTextItem(m.text, chart_);
+        auto *text = new QGraphicsSimpleTextItem(m.tag, chart_);
         text->setBrush(textBrush);
         markTexts_.push_back({text, at, series});
     }

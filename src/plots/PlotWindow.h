@@ -47,6 +47,7 @@ private:
     std::function<void(const QString &)> warning_;
     QChart *chart_;
     QChartView *view_;
+    QLabel *marks_;
     QLabel *readout_;
     std::optional<velorix::Characteristic> data_;
     // The series of each curve, the hover points, and the mark texts with
