@@ -94,14 +94,12 @@ QString TransferText(double k) { return FormatFixed(k, 3); }
 
 void GraphMarks::setAttenuation(std::optional<double> alpha, double beta)
 {
-    attenuation_ = alpha ? ReadingAt(*alpha, pictures::SectionAttenuationDb(*alpha, beta)) : std::nullopt;
-    describe();
+    set(attenuation_, alpha ? ReadingAt(*alpha, pictures::SectionAttenuationDb(*alpha, beta)) : std::nullopt);
 }
 
 void GraphMarks::setTransfer(std::optional<int> sections, double beta)
 {
-    transfer_ = sections ? ReadingAt(beta, pictures::FilterTransfer(beta, *sections)) : std::nullopt;
-    describe();
+    set(transfer_, sections ? ReadingAt(beta, pictures::FilterTransfer(beta, *sections)) : std::nullopt);
 }
 
 QStringList GraphMarks::resultLines() const
@@ -114,8 +112,11 @@ QStringList GraphMarks::resultLines() const
     return lines;
 }
 
-void GraphMarks::describe()
+void GraphMarks::set(std::optional<Reading> &reading, std::optional<Reading> value)
 {
+    if (reading == value)
+        return;
+    reading = value;
     QStringList readings;
     if (attenuation_)
         readings << QStringLiteral("σ1 ≈ %1 дБ").arg(AttenuationText(attenuation_->y));

@@ -19,6 +19,7 @@ public:
     // A reading: where on its graph, and its value.
     struct Reading {
         double x, y;
+        bool operator==(const Reading &) const = default;
     };
 
     // Covers the picture box, above its picture; mouse clicks pass through.
@@ -38,7 +39,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void describe();
+    // Replaces a reading; the picture is drawn again only when one changed.
+    void set(std::optional<Reading> &reading, std::optional<Reading> value);
 
     std::optional<Reading> attenuation_; // (α, σ1 in dB)
     std::optional<Reading> transfer_;    // (β, Кф)
