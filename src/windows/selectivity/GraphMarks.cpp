@@ -70,7 +70,6 @@ GraphMarks::GraphMarks(QLabel *graphs) : QWidget(graphs)
     setGeometry(graphs->rect());
     QFont font = graphs->font();
     font.setPixelSize(13);
-    font.setBold(true);
     setFont(font);
     setAccessibleName(QStringLiteral("Отсчёты по графикам"));
     hide(); // until there is a reading
