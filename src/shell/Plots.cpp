@@ -36,9 +36,13 @@ PlotModule *Module()
 #else
         const QString file = QStringLiteral("velorix_plots.so");
 #endif
+        // Beside the program, then where the install rules put it relative
+        // to the program (nothing more on Windows, where that is beside it).
         const QDir program(QCoreApplication::applicationDirPath());
-        QStringList candidates{program.filePath(file),
-                               program.filePath(QStringLiteral(VELORIX_PLOTS_FROM_PROGRAM "/") + file)};
+        QStringList candidates{program.filePath(file)};
+        const QString installed = QStringLiteral(VELORIX_PLOTS_FROM_PROGRAM);
+        if (!installed.isEmpty())
+            candidates << program.filePath(installed + QLatin1Char('/') + file);
         if (!ModulePath().isEmpty())
             candidates = {ModulePath()};
         for (const QString &path : std::as_const(candidates)) {
