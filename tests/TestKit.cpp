@@ -1,5 +1,6 @@
 #include "TestKit.h"
 
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>

@@ -28,6 +28,7 @@ check() { # check DESCRIPTION COMMAND...
 # The files that installing puts in place, relative to the prefix.
 expected_files() {
   echo "bin/velorix"
+  echo "lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/velorix/velorix_plots.so"
   echo "share/applications/$id.desktop"
   echo "share/metainfo/$id.metainfo.xml"
   for size in 16 32 48 64 128 256; do
@@ -109,7 +110,7 @@ package)
   depends=$(field Depends)
   echo "Depends: $depends"
   # dpkg-shlibdeps finds the libraries the program links, with versions.
-  for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libjpeg62-turbo; do
+  for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libjpeg62-turbo libqt6charts6; do
     check "Depends on $lib (>= version)" grep -qF ", $lib (>= " <<<", $depends"
   done
   check "apt-get would install it with its dependencies" \

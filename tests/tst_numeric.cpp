@@ -112,6 +112,34 @@ private slots:
         QCOMPARE(FormatNumber(100), QStringLiteral("100"));
     }
 
+    // Readings to a fixed number of decimals round the exact binary value:
+    // 0.125 is exact and ties to even, 12.345 as a double lies
+    // just above its decimal.
+    void formatFixed_data()
+    {
+        QTest::addColumn<long double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("two decimals") << 12.3456L << 2 << "12,35";
+        QTest::newRow("trailing zeros kept") << 0.1L << 3 << "0,100";
+        QTest::newRow("binary above the decimal") << static_cast<long double>(12.345) << 2 << "12,35";
+        QTest::newRow("tie to even") << 0.125L << 2 << "0,12";
+        QTest::newRow("no decimals") << 2.5L << 0 << "2";
+        QTest::newRow("negative") << -3.14159L << 3 << "-3,142";
+        QTest::newRow("rounds to zero, no sign") << -0.0004L << 3 << "0,000";
+        QTest::newRow("large") << 1e20L << 1 << "100000000000000000000,0";
+    }
+
+    void formatFixed()
+    {
+        QFETCH(long double, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, text);
+        SetDecimalSeparator(QLatin1Char(','));
+        QCOMPARE(FormatFixed(value, decimals), text);
+        SetDecimalSeparator(QLatin1Char('.'));
+    }
+
     void parseNumber_data()
     {
         QTest::addColumn<QString>("text");

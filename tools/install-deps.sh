@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running, testing and
 # packaging need, and only those that are missing: Qt's Russian texts, Qt's
-# SVG module for the icon generator's scalable icon, and the tools that check
-# the desktop entry, the AppStream metadata and the Debian package.
+# SVG module for the icon generator's scalable icon, Qt Charts for the
+# characteristic windows (with Qt OpenGL's CMake files, which its CMake
+# package needs and Debian's qt6-charts-dev does not bring), and the tools
+# that check the desktop entry, the AppStream metadata and the Debian package.
 # `install-deps.sh bench` adds what the benchmarks need: an X server in
 # memory (Xvfb) and xauth for its cookie.  `install-deps.sh fuzz`
 # installs what `make fuzz` needs instead: clang and its libFuzzer and
@@ -18,6 +20,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg62-turbo-dev
   fonts-wine fonts-dejavu-core qt6-svg-dev
+  qt6-charts-dev libqt6opengl6-dev
   qt6-translations-l10n
   desktop-file-utils appstream lintian dpkg-dev file
 )

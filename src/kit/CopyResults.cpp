@@ -14,6 +14,19 @@ namespace velorix {
 
 namespace {
 
+// The lines of AddResultLines, a child of their window.
+class ResultLines : public QObject {
+public:
+    ResultLines(QWidget *window, std::function<QStringList()> lines)
+        : QObject(window), lines_(std::move(lines))
+    {
+    }
+    QStringList lines() const { return lines_(); }
+
+private:
+    std::function<QStringList()> lines_;
+};
+
 QString ResultsText(const QWidget *window)
 {
     QStringList lines;
@@ -37,10 +50,19 @@ QString ResultsText(const QWidget *window)
     });
     for (const QLabel *result : std::as_const(results))
         line(result, result->text());
+    for (const QObject *child : window->children()) {
+        if (const auto *extra = dynamic_cast<const ResultLines *>(child))
+            lines << extra->lines();
+    }
     return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
+
+void AddResultLines(QWidget *window, std::function<QStringList()> lines)
+{
+    new ResultLines(window, std::move(lines)); // owned by the window
+}
 
 void AddCopyResults(QWidget *window)
 {

@@ -2,9 +2,18 @@
 // into notes or a report.
 #pragma once
 
+#include <QStringList>
+
+#include <functional>
+
 class QWidget;
 
 namespace velorix {
+
+// Further "name<Tab>text" lines of a window's calculation that no label
+// holds (a reading drawn on a picture), copied after the results; asked for
+// at each copy.
+void AddResultLines(QWidget *window, std::function<QStringList()> lines);
 
 // Gives a calculator window the command "Копировать результаты" in a context
 // menu on its background and on Ctrl+Shift+C, also while a field has focus.

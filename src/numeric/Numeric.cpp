@@ -2,6 +2,7 @@
 
 #include "FloatControl.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <charconv>
 #include <cmath>
@@ -470,6 +471,23 @@ QString FormatNumber(Ext x)
             out += d.mid(e);
         }
     }
+    return out;
+}
+
+QString FormatFixed(Ext x, int decimals)
+{
+    const long double v = x.value();
+    if (std::isnan(v))
+        throw CalcError::invalidOperation();
+    if (std::isinf(v))
+        throw CalcError::overflow();
+    char buf[5000]; // the largest extended value has 4933 integer digits
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::fixed,
+                                   std::clamp(decimals, 0, 18));
+    QString out = QString::fromLatin1(buf, res.ptr - buf);
+    out.replace(QLatin1Char('.'), g_separator);
+    if (v < 0 && std::any_of(buf, res.ptr, [](char c) { return c >= '1' && c <= '9'; }))
+        out.prepend(QLatin1Char('-'));
     return out;
 }
 

@@ -119,4 +119,10 @@ Ext ParseNumber(const QString &text);
 // The general format with 15 significant digits.
 QString FormatNumber(Ext x);
 
+// A reading to a fixed number of decimals (0 to 18), correctly rounded, with
+// the decimal separator: 12.345 to two decimals shows "12.35" or "12,35"
+// (from the value's exact binary digits).  No exponent form, no "-" on a
+// value that rounds to zero.
+QString FormatFixed(Ext x, int decimals);
+
 } // namespace velorix

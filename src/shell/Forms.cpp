@@ -1,6 +1,7 @@
 #include "Forms.h"
 
 #include "JpegImage.h"
+#include "Plots.h"
 #include "RegionalSettings.h"
 
 #include <QApplication>
@@ -109,6 +110,7 @@ void InitApplication()
     QApplication::setWindowIcon(icon);
     UpdateDecimalSeparator();
     WatchRegionalSettings();
+    InstallCharacteristicWindows();
 }
 
 void CreateForms()

@@ -21,6 +21,11 @@ struct Axes {
     double x0, x1, y0, y1;
     bool down;
 
+    explicit Axes(const GraphArea &g)
+        : area(g.left, g.top, g.width, g.height), x0(g.x0), x1(g.x1), y0(g.y0), y1(g.y1), down(g.down)
+    {
+    }
+
     QPointF at(double x, double y) const
     {
         const double fx = (x - x0) / (x1 - x0), fy = (y - y0) / (y1 - y0);
@@ -136,7 +141,7 @@ void Titles(Sheet &s, const Axes &a, const char *heading, const char *yName, con
 void DesignGraphs(Sheet &s)
 {
     // а) σ1 from 0 (top) to 15 dB against αс from 0 to 3, one curve per β.
-    const Axes att{QRectF(56, 34, 440, 262), 0, 3, 0, 15, true};
+    const Axes att(kAttenuationGraph);
     Titles(s, att, "а)", "σ_1, дБ", "α_с");
     Grid(s, att, 0.1, 0.5, 1, 0.5, 1, 0);
     std::vector<QPointF> ends;
@@ -149,7 +154,7 @@ void DesignGraphs(Sheet &s)
     Names(s, att, ends, names);
 
     // б) Кф from 0 to 0.5 against β from 0 to 0.7, one curve per n.
-    const Axes gain{QRectF(56, 356, 440, 190), 0, 0.7, 0, 0.5, false};
+    const Axes gain(kTransferGraph);
     Titles(s, gain, "б)", "К_ф", "β");
     Grid(s, gain, 0.02, 0.1, 1, 0.01, 0.05, 2);
     ends.clear();

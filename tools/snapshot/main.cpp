@@ -1,15 +1,20 @@
 // Renders the windows as the user sees them, client area only.
 //   velorix_snapshot DIR          every window, into DIR/FormN.png, for a look by eye
 //   velorix_snapshot --docs DIR   the pictures of the documentation: the main
-//                                 window with its first menu open, and the
-//                                 single-supply bias window with a worked example
+//                                 window with its first menu open, the
+//                                 single-supply bias window with a worked example,
+//                                 the series RC window's characteristic and the
+//                                 filter design graphs with their readings
 #include "Forms.h"
+#include "Plots.h"
 #include "Unit7.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QGraphicsView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -80,10 +85,70 @@ QImage WorkedBiasExample()
     return Form7->grab().toImage();
 }
 
+// Types the fields of a window in order (Edit1, Edit2, ...) and clicks buttons.
+bool Run(QWidget *window, const QStringList &fields, const QStringList &buttons)
+{
+    for (int i = 0; i < fields.size(); ++i) {
+        auto *edit = window->findChild<QLineEdit *>(QStringLiteral("Edit%1").arg(i + 1));
+        if (!edit)
+            return false;
+        if (!fields[i].isNull())
+            edit->setText(fields[i]);
+    }
+    for (const QString &name : buttons) {
+        auto *button = window->findChild<QPushButton *>(name);
+        if (!button)
+            return false;
+        button->click();
+    }
+    return true;
+}
+
+// The characteristic of a 100 nF capacitor and a 1 kOhm resistor in series
+// at 1 kHz, with the mouse over the curve near 3 kHz.
+QImage SeriesRcCharacteristic()
+{
+    velorix::SetDecimalSeparator(QLatin1Char(','));
+    if (!Run(Form5, {"100", "1000", "1", "10"}, {"Button1"}))
+        return {};
+    QWidget *plot = velorix::CharacteristicWindow(Form5);
+    if (!plot)
+        return {};
+    plot->show();
+    QApplication::processEvents();
+    auto *view = plot->findChild<QGraphicsView *>();
+    if (!view)
+        return {};
+    const QPointF at(view->viewport()->width() * 0.62, view->viewport()->height() / 2.0);
+    QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    QApplication::processEvents();
+    return plot->grab().toImage();
+}
+
+// The filter design graphs after steps 1 to 3 of a 465 kHz filter, 9 kHz
+// wide, for 40 dB at 10 kHz from the band's centre.
+QImage MarkedDesignGraphs()
+{
+    velorix::SetDecimalSeparator(QLatin1Char(','));
+    QStringList fields(11);
+    fields[0] = "465", fields[1] = "9", fields[2] = "40", fields[3] = "10", fields[4] = "0,006",
+    fields[10] = "8";
+    if (!Run(Form11, fields, {"Button1", "Button2", "Button3"}))
+        return {};
+    Form11->showAndRaise();
+    QApplication::processEvents();
+    auto *graphs = Form11->findChild<QLabel *>(QStringLiteral("Image2"));
+    return graphs ? graphs->grab().toImage() : QImage();
+}
+
 bool SaveDocs(const QString &dir)
 {
     return MainWindowWithMenu().save(dir + QStringLiteral("/main-window.png")) &&
-           WorkedBiasExample().save(dir + QStringLiteral("/bias-one-supply.png"));
+           WorkedBiasExample().save(dir + QStringLiteral("/bias-one-supply.png")) &&
+           SeriesRcCharacteristic().save(dir + QStringLiteral("/series-rc-characteristic.png")) &&
+           MarkedDesignGraphs().save(dir + QStringLiteral("/filter-design-readings.png"));
 }
 
 } // namespace
@@ -92,6 +157,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     velorix::InitApplication();
+#ifdef VELORIX_PLOTS_MODULE
+    velorix::SetPlotModule(QStringLiteral(VELORIX_PLOTS_MODULE));
+#endif
     velorix::CreateForms();
     const QStringList args = QCoreApplication::arguments().mid(1);
     const bool docs = !args.isEmpty() && args.front() == QLatin1String("--docs");

@@ -1,5 +1,7 @@
 #include "Unit13.h"
 
+#include "Characteristics.h"
+#include "Circuits.h"
 #include "Reactance.h"
 
 TForm13 *Form13 = nullptr;
@@ -13,6 +15,7 @@ TForm13::TForm13(QWidget *parent) : TCalcForm(parent)
     ConnectClick(Button1, this, &TForm13::Button1Click, {Edit1, Edit2});
     ConnectClick(Button2, this, &TForm13::Button2Click, {Edit3});
     ConnectClick(Button3, this, &TForm13::Button3Click, {Edit4});
+    AddCharacteristic(this);
 }
 
 // Characteristic impedance rho = 2 pi f0 L.
@@ -25,6 +28,8 @@ void TForm13::Button1Click()
     const Ext rho = InductorReactance(L, f0); // Ohm
     rho_ = rho;
     ShowNumber(Label6, rho);
+
+    UpdateCharacteristic(this, [f0, Q = Q_, Rp = Rp_] { return ResonanceCurve(f0, Q, Rp, std::nullopt); });
 }
 
 // Resistance at resonance Rp = Q rho and pass band f0 / Q, from the f0 and
@@ -42,6 +47,8 @@ void TForm13::Button2Click()
 
     const Ext P = Store(f0 / Q); // kHz
     ShowNumber(Label14, P);
+
+    UpdateCharacteristic(this, [f0, Q, Rp] { return ResonanceCurve(f0, Q, Rp, std::nullopt); });
 }
 
 // Impedance at the signal frequency, Z = Rp / sqrt(1 + (Q y)^2), from the
@@ -52,7 +59,8 @@ void TForm13::Button3Click()
 
     const Ext fc = ReadNumber(Edit4); // kHz
 
-    const Ext y = Store(fc / f0 - f0 / fc);                // generalised detuning
-    const Ext Z = Store(Rp / Sqrt((Q * Q) * (y * y) + 1)); // Ohm
+    const Ext Z = ResonanceImpedance(f0, Q, Rp, fc); // Ohm
     ShowNumber(Label12, Z);
+
+    UpdateCharacteristic(this, [f0, Q, Rp, fc] { return ResonanceCurve(f0, Q, Rp, fc); });
 }

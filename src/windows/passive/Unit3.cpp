@@ -1,5 +1,6 @@
 #include "Unit3.h"
 
+#include "Characteristics.h"
 #include "Reactance.h"
 
 TForm3 *Form3 = nullptr;
@@ -11,6 +12,7 @@ TForm3::TForm3(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ConnectClick(Button1, this, &TForm3::Button1Click, {Edit1, Edit2});
+    AddCharacteristic(this);
 }
 
 void TForm3::Button1Click()
@@ -20,4 +22,6 @@ void TForm3::Button1Click()
 
     const Ext Xc = CapacitorReactance(C, f); // Ohm
     ShowNumber(Label6, Xc);
+
+    UpdateCharacteristic(this, [C, f] { return CapacitorReactanceCurve(C, f); });
 }

@@ -1,5 +1,6 @@
 #include "Unit4.h"
 
+#include "Characteristics.h"
 #include "Reactance.h"
 
 TForm4 *Form4 = nullptr;
@@ -11,6 +12,7 @@ TForm4::TForm4(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ConnectClick(Button1, this, &TForm4::Button1Click, {Edit1, Edit2});
+    AddCharacteristic(this);
 }
 
 void TForm4::Button1Click()
@@ -20,4 +22,6 @@ void TForm4::Button1Click()
 
     const Ext XL = InductorReactance(L, f); // Ohm
     ShowNumber(Label6, XL);
+
+    UpdateCharacteristic(this, [L, f] { return InductorReactanceCurve(L, f); });
 }

@@ -1,5 +1,7 @@
 #include "Unit5.h"
 
+#include "Characteristics.h"
+#include "Circuits.h"
 #include "Reactance.h"
 
 TForm5 *Form5 = nullptr;
@@ -12,6 +14,7 @@ TForm5::TForm5(QWidget *parent) : TCalcForm(parent)
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/series-rc.jpg"));
     ConnectClick(Button1, this, &TForm5::Button1Click, {Edit1, Edit2, Edit3, Edit4});
+    AddCharacteristic(this);
 }
 
 void TForm5::Button1Click()
@@ -24,18 +27,18 @@ void TForm5::Button1Click()
     const Ext Xc = CapacitorReactance(C, f); // Ohm
     ShowNumber(Label7, Xc);
 
-    const Ext Z = Store(Sqrt(R * R + Xc * Xc)); // Ohm
+    const Ext Z = RootSumSquare(R, Xc); // Ohm
     ShowNumber(Label9, Z);
 
     // Phase shift between voltage and current: cos phi = R / Z.
-    const Ext phi = Store(ArcCos(R / Z));         // rad
+    const Ext phi = PhaseShift(R / Z);            // rad
     ShowNumber(Label11, phi * kDegreesPerRadian); // degrees
 
-    const Ext Y = Store(1 / Z); // S
+    const Ext Y = Reciprocal(Z); // S
     ShowNumber(Label13, Y);
-    const Ext g = Store(1 / R); // S
+    const Ext g = Reciprocal(R); // S
     ShowNumber(Label15, g);
-    const Ext b = Store(1 / Xc); // S
+    const Ext b = Reciprocal(Xc); // S
     ShowNumber(Label17, b);
 
     const Ext I = Store(U / Z); // A
@@ -53,4 +56,6 @@ void TForm5::Button1Click()
     ShowNumber(Label30, S);
     const Ext PF = Store(P / S); // power factor
     ShowNumber(Label32, PF);
+
+    UpdateCharacteristic(this, [C, R, f] { return SeriesRcCurve(C, R, f); });
 }

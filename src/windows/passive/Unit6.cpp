@@ -1,5 +1,7 @@
 #include "Unit6.h"
 
+#include "Characteristics.h"
+#include "Circuits.h"
 #include "Reactance.h"
 
 TForm6 *Form6 = nullptr;
@@ -12,6 +14,7 @@ TForm6::TForm6(QWidget *parent) : TCalcForm(parent)
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/parallel-rc.jpg"));
     ConnectClick(Button1, this, &TForm6::Button1Click, {Edit1, Edit2, Edit3, Edit4});
+    AddCharacteristic(this);
 }
 
 void TForm6::Button1Click()
@@ -24,13 +27,13 @@ void TForm6::Button1Click()
     const Ext Xc = CapacitorReactance(C, f); // Ohm
     ShowNumber(Label7, Xc);
 
-    const Ext g = Store(1 / R); // S
+    const Ext g = Reciprocal(R); // S
     ShowNumber(Label9, g);
-    const Ext b = Store(1 / Xc); // S
+    const Ext b = Reciprocal(Xc); // S
     ShowNumber(Label11, b);
-    const Ext Y = Store(Sqrt(g * g + b * b)); // S
+    const Ext Y = RootSumSquare(g, b); // S
     ShowNumber(Label13, Y);
-    const Ext Z = Store(1 / Y); // Ohm
+    const Ext Z = Reciprocal(Y); // Ohm
     ShowNumber(Label15, Z);
 
     const Ext IR = Store(U / R); // A
@@ -50,6 +53,8 @@ void TForm6::Button1Click()
     ShowNumber(Label26, S);
 
     // Phase shift between voltage and total current: cos phi = g / Y.
-    const Ext phi = Store(ArcCos(g / Y));         // rad
+    const Ext phi = PhaseShift(g / Y);            // rad
     ShowNumber(Label30, phi * kDegreesPerRadian); // degrees
+
+    UpdateCharacteristic(this, [C, R, f] { return ParallelRcCurve(C, R, f); });
 }

@@ -1,5 +1,10 @@
 #include "Unit11.h"
 
+#include "Characteristics.h"
+#include "Circuits.h"
+#include "CopyResults.h"
+#include "GraphMarks.h"
+
 TForm11 *Form11 = nullptr;
 
 using namespace velorix;
@@ -16,6 +21,12 @@ TForm11::TForm11(QWidget *parent) : TCalcForm(parent)
     ConnectClick(Button4, this, &TForm11::Button4Click, {Edit6, Edit7, Edit8});
     ConnectClick(Button5, this, &TForm11::Button5Click, {Edit9, Edit10});
     ConnectClick(Label43, this, &TForm11::Label43Click);
+    marks_ = new GraphMarks(Image2);
+    AddResultLines(this, [this] { return marks_->resultLines(); });
+    AddCharacteristic(this);
+    // After the step's handler, whether it succeeded or failed.
+    for (QAbstractButton *step : {Button1, Button2, Button3})
+        connect(step, &QAbstractButton::clicked, this, &TForm11::UpdateReadings);
 }
 
 // Step 1: is a lumped-selectivity filter worth using?  It is when the
@@ -36,21 +47,26 @@ void TForm11::Button1Click()
 // the values of step 1.
 void TForm11::Button2Click()
 {
-    const Ext beta = Store(2 * f0_ * d_ / P_); // generalised damping β
+    step2_.reset();
+    const Ext beta = GeneralisedDamping(f0_, d_, P_); // generalised damping β
     ShowNumber(Label13, beta);
-    const Ext df = ReadNumber(Edit4);     // adjacent-channel detuning Δf, kHz
-    const Ext alpha = Store(2 * df / P_); // relative detuning α
+    const Ext df = ReadNumber(Edit4);           // adjacent-channel detuning Δf, kHz
+    const Ext alpha = RelativeDetuning(df, P_); // relative detuning α
     ShowNumber(Label17, alpha);
+    step2_ = Step2{f0_, P_, d_, beta, df, alpha};
 }
 
 // Step 3: sections needed for the adjacent-channel selectivity S, dB, when
 // one section gives σ1, dB (read off graph а).
 void TForm11::Button3Click()
 {
+    step3_.reset();
     const Ext sigma1 = ReadNumber(Edit11); // σ1, dB
     const Ext S = ReadNumber(Edit3);       // dB
     const Ext q = Store(S / sigma1);
-    ShowNumber(Label23, CeilToInt32(q));
+    const std::int32_t n = CeilToInt32(q);
+    ShowNumber(Label23, n);
+    step3_ = Step3{n, S, step2_};
 }
 
 // Step 4: tap ratios of the end circuits that match the source resistance
@@ -87,6 +103,22 @@ void TForm11::Button5Click()
     ShowNumber(Label40, L1);
     const Ext L2 = Store(2 * L1); // end circuits
     ShowNumber(Label42, L2);
+}
+
+void TForm11::UpdateReadings()
+{
+    const bool current = step2_ && step2_->f0 == f0_ && step2_->P == P_ && step2_->d == d_;
+    const double beta = current ? static_cast<double>(step2_->beta.value()) : 0;
+    marks_->setAttenuation(current ? std::optional(static_cast<double>(step2_->alpha.value())) : std::nullopt,
+                           beta);
+    const bool designed = current && step3_ && step3_->basis == step2_;
+    marks_->setTransfer(designed && step3_->n >= 1 ? std::optional(step3_->n) : std::nullopt, beta);
+    if (!designed || shown_ == std::pair(*step2_, *step3_))
+        return;
+    shown_ = std::pair(*step2_, *step3_);
+    UpdateCharacteristic(this, [s2 = *step2_, s3 = *step3_] {
+        return FilterAttenuationCurve(s2.P, s2.beta, s2.df, s3.n, s3.S);
+    });
 }
 
 void TForm11::Label43Click()

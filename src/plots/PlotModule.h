@@ -1,0 +1,35 @@
+// The interface of the plots module: the characteristic windows, drawn with
+// Qt Charts, in a module of their own that the shell loads the first time a
+// characteristic is asked for, so that start-up neither loads nor links Qt
+// Charts.  The module sees only this header and the data of
+// Characteristic.h; it formats no numbers itself.
+#pragma once
+
+#include "Characteristic.h"
+
+#include <QtPlugin>
+
+#include <functional>
+
+class QWidget;
+
+class PlotModule {
+public:
+    virtual ~PlotModule() = default;
+
+    // How the module reports a failure (a file that cannot be written): the
+    // program's warning box.
+    virtual void setWarning(std::function<void(const QString &text)> warning) = 0;
+
+    // A characteristic window for a calculator window: the caption
+    // "<calculator's caption> — характеристика", the object name of the
+    // calculator with "Plot" appended, hidden and empty.
+    virtual QWidget *createWindow(const QWidget *calculator) = 0;
+
+    // Draws a characteristic in a window that createWindow made, in place of
+    // the one it showed.
+    virtual void draw(QWidget *window, const velorix::Characteristic &characteristic) = 0;
+};
+
+#define VELORIX_PLOT_MODULE_IID "org.velorix.Velorix.PlotModule/1"
+Q_DECLARE_INTERFACE(PlotModule, VELORIX_PLOT_MODULE_IID)
