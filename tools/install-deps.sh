@@ -17,7 +17,7 @@ packages=(
   cmake make g++
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg62-turbo-dev
-  fonts-wine fonts-dejavu-core qt6-svg-dev
+  fonts-wine fonts-dejavu-core qt6-svg-dev qt6-charts-dev
   qt6-translations-l10n
   desktop-file-utils appstream lintian dpkg-dev file
 )
@@ -34,14 +34,23 @@ esac
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
-# Debian's source packages: the same suites as the binary ones, main only.
+# Debian's source packages: the same suites as the binary ones, security
+# updates included, main only.  The entry is ours when we wrote it, and then
+# kept up to date; a system's own deb-src entry is left as it is.
 sources_added=
-if [ "${1:-}" = windows ] && ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
-  printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
+deb_src=/etc/apt/sources.list.d/velorix-deb-src.sources
+if [ "${1:-}" = windows ] &&
+  { [ -f "$deb_src" ] || ! apt-get source --print-uris qt6-base >/dev/null 2>&1; }; then
+  entry=$(printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
     'Suites: bookworm bookworm-updates' 'Components: main' \
-    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
-    "${sudo[@]}" tee /etc/apt/sources.list.d/velorix-deb-src.sources >/dev/null
-  sources_added=1
+    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' '' \
+    'Types: deb-src' 'URIs: http://deb.debian.org/debian-security' \
+    'Suites: bookworm-security' 'Components: main' \
+    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg')
+  if [ "$(cat "$deb_src" 2>/dev/null)" != "$entry" ]; then
+    printf '%s\n' "$entry" | "${sudo[@]}" tee "$deb_src" >/dev/null
+    sources_added=1
+  fi
 fi
 
 missing=()
