@@ -2,6 +2,7 @@
 
 #include "JpegImage.h"
 #include "RegionalSettings.h"
+#include "RunningSignal.h"
 
 #include <QApplication>
 #include <QFile>
@@ -152,6 +153,7 @@ void InitApplication()
     RegisterFonts();
     UpdateDecimalSeparator();
     WatchRegionalSettings();
+    SignalRunning();
 }
 
 void LoadQtTranslation()

@@ -58,8 +58,8 @@ struct CalculatorEntry {
 std::span<const CalculatorEntry> CalculatorTable();
 
 // Application title, version, desktop file name and icon, Qt's Russian texts,
-// fonts, decimal separator and the floating-point environment.  Needs the
-// QApplication.
+// fonts, decimal separator, the floating-point environment and the sign that
+// the program runs.  Needs the QApplication.
 void InitApplication();
 
 // Installs Qt's Russian translation (qtbase_ru.qm) when the system has it.
