@@ -31,8 +31,13 @@ if [ -z "$(find "$stamp" -mmin -1440 2>/dev/null)" ]; then
   flock "$apt_lock"
   if [ -z "$(find "$stamp" -mmin -1440 2>/dev/null)" ]; then
     echo "Updating the package lists (last updated here more than a day ago)" >&2
-    "${sudo[@]}" apt-get update -qq >&2
-    touch "$stamp"
+    # Another apt run may hold the lists: wait for it a while, and go on with
+    # the lists as they are if the update fails.
+    if "${sudo[@]}" apt-get update -qq -o DPkg::Lock::Timeout=300 >&2; then
+      touch "$stamp"
+    else
+      echo "build-deps.sh: apt-get update failed; using the package lists as they are" >&2
+    fi
   fi
   exec {apt_lock}>&-
 fi
@@ -84,7 +89,8 @@ touch "$prefix"
 exec {lock}>&-
 
 # Pruning: a folder whose key's lock another run holds is in use or being
-# built.  Of the complete prefixes, the two used last stay.
+# built.  Of the complete prefixes, the two used last stay.  (flock takes an
+# exclusive lock on a file opened for reading too.)
 old=()
 while IFS= read -r -d '' f; do old+=("$f"); done < <(
   find "$cache" -mindepth 1 -maxdepth 1 -type d -name 'mingw-qt-*' ! -name '*.partial' \
@@ -95,8 +101,10 @@ for f in "${old[@]}"; do
   k=${k%.partial}
   k=${k#mingw-qt-}
   k=${k#work-}
-  [ "$k" != "$key" ] || continue
-  exec {old_lock}>"$cache/mingw-qt-$k.lock"
+  # Without a lock file the folder is an older script's, which locks
+  # nothing: it may be in use, and stays.
+  if [ "$k" = "$key" ] || [ ! -f "$cache/mingw-qt-$k.lock" ]; then continue; fi
+  exec {old_lock}<"$cache/mingw-qt-$k.lock"
   if flock -n "$old_lock"; then
     echo "Removing $f" >&2
     rm -rf "$f"
