@@ -14,9 +14,15 @@
 # - Prefixes are pruned: the two used last stay, and any prefix in use (see
 #   prefix.sh) or being built stays too.
 #
+# The recipe runs from a copy taken when the key is computed, and this
+# script is read whole before it runs, so that a file changed in the
+# checkout during a build (an edit, a checkout of another branch) changes
+# neither the build nor its key.
+#
 #   VELORIX_CACHE   cache root (default ~/.cache/velorix)
 #   VELORIX_JOBS    parallel build jobs (default: the number of cores)
 set -euo pipefail
+{
 here=$(cd "$(dirname "$0")" && pwd)
 cache=${VELORIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velorix}
 mkdir -p "$cache"
@@ -54,13 +60,20 @@ source_version() {
   }
   echo "$best"
 }
+recipe_dir=$(mktemp -d)
+work=
+# shellcheck disable=SC2317 # run by the trap
+cleanup() { rm -rf "$recipe_dir" ${work:+"$work" "$prefix.partial"}; }
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+cp "$here/recipe.sh" "$here/toolchain.cmake" "$here"/*.patch "$recipe_dir/"
 sources=()
-for p in $("$here/recipe.sh" --sources); do
+for p in $("$recipe_dir/recipe.sh" --sources); do
   sources+=("$p=$(source_version "$p")")
 done
 host_qt=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 mingw=$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)
-recipe=$(cat "$here/recipe.sh" "$here/toolchain.cmake" "$here"/*.patch | sha256sum | cut -c1-12)
+recipe=$(cat "$recipe_dir/recipe.sh" "$recipe_dir/toolchain.cmake" "$recipe_dir"/*.patch | sha256sum | cut -c1-12)
 key=$(printf '%s\n' "${sources[@]}" "$host_qt" "$mingw" "$recipe" | sha256sum | cut -c1-16)
 prefix=$cache/mingw-qt-$key
 
@@ -74,12 +87,10 @@ if [ ! -f "$prefix/.complete" ]; then
 fi
 if [ ! -f "$prefix/.complete" ]; then
   work=$cache/work-$key
-  trap 'rm -rf "$work" "$prefix.partial"' EXIT
-  trap 'exit 1' INT TERM HUP
   rm -rf "$work" "$prefix.partial" "$prefix"
   mkdir -p "$work"
   echo "Cross-building ${sources[*]} into $prefix" >&2
-  (cd "$work" && "$here/recipe.sh" "$prefix.partial" "${sources[@]}") >&2
+  (cd "$work" && "$recipe_dir/recipe.sh" "$prefix.partial" "${sources[@]}") >&2
   touch "$prefix.partial/.complete"
   mv -T "$prefix.partial" "$prefix"
   rm -rf "$work"
@@ -112,3 +123,5 @@ for f in "${old[@]}"; do
   exec {old_lock}>&-
 done
 echo "$prefix"
+exit
+}
