@@ -9,8 +9,10 @@
 # sanitizer runtimes.  `install-deps.sh windows` adds what the Windows
 # edition needs: the MinGW-w64 cross compiler, Wine to run and test it, NSIS
 # for its installer, nasm and Ninja for building Qt and libjpeg-turbo from
-# Debian's source packages (a deb-src entry is added when there is none), and
-# Xvfb with xwininfo to see the installed program's window.
+# Debian's source packages (a deb-src entry is added when there is none),
+# Xvfb with xwininfo to see the installed program's window, and the
+# ru_RU.UTF-8 and en_US.UTF-8 locales, which Wine needs to give the locale
+# tests Russian and English regional settings.
 set -euo pipefail
 
 packages=(
@@ -53,15 +55,30 @@ if [ "${1:-}" = windows ] &&
   fi
 fi
 
+[ "${1:-}" != windows ] || packages+=(locales)
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ]; then
-  [ -z "$sources_added" ] || "${sudo[@]}" apt-get update
-  exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+elif [ -n "$sources_added" ]; then
+  "${sudo[@]}" apt-get update
 fi
 
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+# Wine takes a program's regional settings from LC_ALL only when the system
+# has that locale: the Russian and English ones the locale tests ask for.
+if [ "${1:-}" = windows ]; then
+  generate=
+  for l in ru_RU en_US; do
+    locale -a | grep -qx "$l.utf8" && continue
+    "${sudo[@]}" sed -i "s/^# *\($l.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -qx "$l.UTF-8 UTF-8" /etc/locale.gen ||
+      echo "$l.UTF-8 UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    generate=1
+  done
+  [ -z "$generate" ] || "${sudo[@]}" locale-gen
+fi

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the installer of a portable folder:
-#   installer.sh FOLDER VERSION APP_ID OUTFILE
+#   installer.sh FOLDER VERSION APP_ID OUTFILE [--store]
+# --store leaves the files uncompressed, which takes seconds instead of the
+# minute or more that LZMA takes here (test.sh's older version).
 # The installer lists every file it installs, so that the uninstaller
 # removes exactly those and then the folders it made, if empty.  APP_ID names
 # the mutexes by which the installer sees that the program runs.
@@ -10,6 +12,8 @@ dist=$(cd "$1" && pwd)
 version=$2
 app_id=$3
 outfile=$4
+store=()
+[ "${5:-}" != --store ] || store=(-DSTORE)
 
 lists=$(mktemp -d)
 trap 'rm -rf "$lists"' EXIT
@@ -32,5 +36,5 @@ nsis() { esc "${1//\//\\}"; }
     echo "RMDir \"\$INSTDIR\\$(nsis "${d#./}")\""
   done < <(find . -mindepth 1 -type d -print0 | sort -z -r) >"$lists/uninstall-dirs.nsh"
 )
-makensis -V2 -DVERSION="$version" -DAPP_ID="$app_id" -DOUTFILE="$outfile" -DFILES="$lists" \
+makensis -V2 "${store[@]}" -DVERSION="$version" -DAPP_ID="$app_id" -DOUTFILE="$outfile" -DFILES="$lists" \
   -DICON="$root/assets/icon.ico" -DLICENSE="$root/LICENSE" "$root/tools/windows/velorix.nsi"

@@ -87,7 +87,7 @@ older=0.9.1
 rm -rf "$out/older"
 cp -r "$out/Velorix" "$out/older"
 echo stray >"$out/older/stray.txt"
-"$root/tools/windows/installer.sh" "$out/older" "$older" "$(app_id "$out")" "$out/older-setup.exe" >/dev/null
+"$root/tools/windows/installer.sh" "$out/older" "$older" "$(app_id "$out")" "$out/older-setup.exe" --store >/dev/null
 "$wine" "$out/older-setup.exe" /S
 [ -f "$inst/stray.txt" ] || fail "the older version did not install"
 [ "$(reg_value "$key" DisplayVersion)" = "$older" ] || fail "the older version's entry does not give $older"

@@ -4,7 +4,8 @@
 ; everyone (Program Files, HKLM).  tools/windows/installer.sh passes VERSION,
 ; APP_ID (the name of the program's running mutexes), OUTFILE, FILES (the
 ; folder of the generated lists install.nsh, uninstall-files.nsh and
-; uninstall-dirs.nsh), ICON and LICENSE.
+; uninstall-dirs.nsh), ICON and LICENSE; STORE, when defined, leaves the
+; files uncompressed.
 ;
 ; Command line (both /S and interactive):
 ;   /S                silent; for everyone when run elevated, else for the user
@@ -18,7 +19,11 @@
 ; its entry so that it can run again.
 Unicode true
 Target amd64-unicode
-SetCompressor /SOLID lzma
+!ifdef STORE
+  SetCompress off
+!else
+  SetCompressor /SOLID lzma
+!endif
 ; An administrator is asked to elevate and may install for everyone; a
 ; standard user runs as himself and installs for himself.
 RequestExecutionLevel highest
