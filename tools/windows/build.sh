@@ -42,14 +42,22 @@ cp "$prefix/plugins/styles/qwindowsvistastyle.dll" "$dist/styles/"
 cp /usr/share/qt6/translations/qtbase_ru.qm "$dist/translations/"
 printf '[Paths]\r\nPrefix=.\r\nPlugins=.\r\nTranslations=translations\r\n' >"$dist/qt.conf"
 
-# The DLLs that the program and the plugins import, and those they import in
-# turn, from the prefix and MinGW's runtime: Qt's modules (Qt6Charts.dll,
-# with the Qt6OpenGL*.dll it links, once the program uses it) and libstdc++,
-# libgcc and winpthread.  Windows' own DLLs are found in none of these.
+# The characteristic windows' module, which the program loads from beside
+# itself, when the build has one (only with Qt Charts in the prefix).
+pending=("$dist/Velorix.exe" "$dist/platforms/qwindows.dll" "$dist/styles/qwindowsvistastyle.dll")
+if [ -f "$out/cmake/src/shell/velorix_plots.dll" ]; then
+  cp "$out/cmake/src/shell/velorix_plots.dll" "$dist/"
+  pending+=("$dist/velorix_plots.dll")
+fi
+
+# The DLLs that the program, its module and the plugins import, and those
+# they import in turn, from the prefix and MinGW's runtime: Qt's modules
+# (Qt6Charts.dll and the Qt6OpenGL*.dll it links, for the module) and
+# libstdc++, libgcc and winpthread.  Windows' own DLLs are found in none of
+# these.
 search=("$prefix/bin"
   "$(dirname "$("$mingw-g++-posix" -print-file-name=libstdc++-6.dll)")"
   "$(dirname "$(readlink -f "$("$mingw-g++-posix" -print-file-name=libwinpthread-1.dll)")")")
-pending=("$dist/Velorix.exe" "$dist/platforms/qwindows.dll" "$dist/styles/qwindowsvistastyle.dll")
 while [ ${#pending[@]} -gt 0 ]; do
   pe=${pending[0]}
   pending=("${pending[@]:1}")
