@@ -11,8 +11,10 @@
 # sanitizer runtimes.  `install-deps.sh windows` adds what the Windows
 # edition needs: the MinGW-w64 cross compiler, Wine to run and test it, NSIS
 # for its installer, nasm and Ninja for building Qt and libjpeg-turbo from
-# Debian's source packages (a deb-src entry is added when there is none), and
-# Xvfb with xwininfo to see the installed program's window.
+# Debian's source packages (a deb-src entry is added when there is none),
+# Xvfb with xwininfo to see the installed program's window, and the
+# ru_RU.UTF-8 and en_US.UTF-8 locales, which Wine needs to give the locale
+# tests Russian and English regional settings.
 set -euo pipefail
 
 packages=(
@@ -37,25 +39,49 @@ esac
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
-# Debian's source packages: the same suites as the binary ones, main only.
+# Debian's source packages: the same suites as the binary ones, security
+# updates included, main only.  The entry is ours when we wrote it, and then
+# kept up to date; a system's own deb-src entry is left as it is.
 sources_added=
-if [ "${1:-}" = windows ] && ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
-  printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
+deb_src=/etc/apt/sources.list.d/velorix-deb-src.sources
+if [ "${1:-}" = windows ] &&
+  { [ -f "$deb_src" ] || ! apt-get source --print-uris qt6-base >/dev/null 2>&1; }; then
+  entry=$(printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
     'Suites: bookworm bookworm-updates' 'Components: main' \
-    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
-    "${sudo[@]}" tee /etc/apt/sources.list.d/velorix-deb-src.sources >/dev/null
-  sources_added=1
+    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' '' \
+    'Types: deb-src' 'URIs: http://deb.debian.org/debian-security' \
+    'Suites: bookworm-security' 'Components: main' \
+    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg')
+  if [ "$(cat "$deb_src" 2>/dev/null)" != "$entry" ]; then
+    printf '%s\n' "$entry" | "${sudo[@]}" tee "$deb_src" >/dev/null
+    sources_added=1
+  fi
 fi
+
+[ "${1:-}" != windows ] || packages+=(locales)
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ]; then
-  [ -z "$sources_added" ] || "${sudo[@]}" apt-get update
-  exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+elif [ -n "$sources_added" ]; then
+  "${sudo[@]}" apt-get update
 fi
 
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+# Wine takes a program's regional settings from LC_ALL only when the system
+# has that locale: the Russian and English ones the locale tests ask for.
+if [ "${1:-}" = windows ]; then
+  generate=
+  for l in ru_RU en_US; do
+    locale -a | grep -qx "$l.utf8" && continue
+    "${sudo[@]}" sed -i "s/^# *\($l.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -qx "$l.UTF-8 UTF-8" /etc/locale.gen ||
+      echo "$l.UTF-8 UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    generate=1
+  done
+  [ -z "$generate" ] || "${sudo[@]}" locale-gen
+fi

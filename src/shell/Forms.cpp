@@ -3,6 +3,7 @@
 #include "JpegImage.h"
 #include "Plots.h"
 #include "RegionalSettings.h"
+#include "RunningSignal.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -111,6 +112,7 @@ void InitApplication()
     UpdateDecimalSeparator();
     WatchRegionalSettings();
     InstallCharacteristicWindows();
+    SignalRunning();
 }
 
 void CreateForms()

@@ -10,7 +10,8 @@ extern TForm1 *Form1;
 namespace velorix {
 
 // Application title, version, desktop file name and icon, Qt's Russian texts,
-// what the calculators need (PrepareCalculators) and the decimal separator.
+// what the calculators need (PrepareCalculators), the decimal separator and
+// the sign that the program runs.
 // Needs the QApplication.
 void InitApplication();
 

@@ -2,8 +2,8 @@
 # Builds the Windows edition under build-windows/ (VELORIX_WINDOWS_BUILD):
 #   cmake/                      the CMake tree, MinGW-w64 against the cross-built Qt
 #   Velorix/                    the portable folder: Velorix.exe, the Qt and
-#                               MinGW runtime DLLs, the platform and style
-#                               plugins, Qt's Russian texts and qt.conf
+#                               MinGW runtime DLLs it needs, the platform and
+#                               style plugins, Qt's Russian texts and qt.conf
 #   Velorix-V-windows-x64.zip   that folder, zipped
 #   Velorix-V-setup.exe         the installer (NSIS)
 #
@@ -16,9 +16,11 @@ jobs=${VELORIX_JOBS:-$(nproc)}
 targets=(--target velorix)
 [ "${1:-}" = --tests ] && targets=()
 
+. "$root/tools/windows/common.sh"
+lock_build_folder "$out"
 "$root/tools/install-deps.sh" windows
-prefix=$("$root/tools/windows/build-deps.sh")
-export VELORIX_MINGW_PREFIX=$prefix
+use_prefix
+prefix=$VELORIX_MINGW_PREFIX
 
 cmake -S "$root" -B "$out/cmake" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$root/tools/windows/toolchain.cmake" \
@@ -26,7 +28,7 @@ cmake -S "$root" -B "$out/cmake" -G Ninja \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -print-multiarch)/cmake"
 cmake --build "$out/cmake" --parallel "$jobs" "${targets[@]}"
 
-version=$(sed -n 's/^project(Velorix VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+version=$(project_version)
 mingw=x86_64-w64-mingw32
 
 # The portable folder.  Qt finds its plugins beside the program and its
@@ -34,43 +36,50 @@ mingw=x86_64-w64-mingw32
 dist=$out/Velorix
 rm -rf "$dist"
 mkdir -p "$dist/platforms" "$dist/styles" "$dist/translations"
-cp "$out/cmake/src/shell/Velorix.exe" "$prefix"/bin/Qt6{Core,Gui,Widgets}.dll "$dist/"
-for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
-  cp "$("$mingw-g++-posix" -print-file-name="$dll")" "$dist/"
-done
+cp "$out/cmake/src/shell/Velorix.exe" "$dist/"
 cp "$prefix/plugins/platforms/qwindows.dll" "$dist/platforms/"
 cp "$prefix/plugins/styles/qwindowsvistastyle.dll" "$dist/styles/"
 cp /usr/share/qt6/translations/qtbase_ru.qm "$dist/translations/"
 printf '[Paths]\r\nPrefix=.\r\nPlugins=.\r\nTranslations=translations\r\n' >"$dist/qt.conf"
-find "$dist" -name '*.exe' -o -name '*.dll' | xargs "$mingw-strip" --strip-unneeded
+
+# The characteristic windows' module, which the program loads from beside
+# itself, when the build has one (only with Qt Charts in the prefix).
+pending=("$dist/Velorix.exe" "$dist/platforms/qwindows.dll" "$dist/styles/qwindowsvistastyle.dll")
+if [ -f "$out/cmake/src/shell/velorix_plots.dll" ]; then
+  cp "$out/cmake/src/shell/velorix_plots.dll" "$dist/"
+  pending+=("$dist/velorix_plots.dll")
+fi
+
+# The DLLs that the program, its module and the plugins import, and those
+# they import in turn, from the prefix and MinGW's runtime: Qt's modules
+# (Qt6Charts.dll and the Qt6OpenGL*.dll it links, for the module) and
+# libstdc++, libgcc and winpthread.  Windows' own DLLs are found in none of
+# these.
+search=("$prefix/bin"
+  "$(dirname "$("$mingw-g++-posix" -print-file-name=libstdc++-6.dll)")"
+  "$(dirname "$(readlink -f "$("$mingw-g++-posix" -print-file-name=libwinpthread-1.dll)")")")
+while [ ${#pending[@]} -gt 0 ]; do
+  pe=${pending[0]}
+  pending=("${pending[@]:1}")
+  while IFS= read -r dll; do
+    [ ! -e "$dist/$dll" ] || continue
+    for dir in "${search[@]}"; do
+      if [ -f "$dir/$dll" ]; then
+        cp "$dir/$dll" "$dist/"
+        pending+=("$dist/$dll")
+        break
+      fi
+    done
+  done < <("$mingw-objdump" -p "$pe" | sed -n 's/^\tDLL Name: //p')
+done
+find "$dist" \( -name '*.exe' -o -name '*.dll' \) -print0 | xargs -0 "$mingw-strip" --strip-unneeded
 
 zip=$out/Velorix-$version-windows-x64.zip
 rm -f "$zip"
 (cd "$out" && cmake -E tar cf "$zip" --format=zip Velorix)
 
-# The installer lists every file it installs, so that the uninstaller
-# removes exactly those and then the folders it made, if empty.
-nsis=$out/nsis
-mkdir -p "$nsis"
-(
-  cd "$dist"
-  find . -type d | sort | while read -r d; do
-    w=${d#.}; w=${w//\//\\}
-    echo "SetOutPath \"\$INSTDIR$w\""
-    find "$d" -maxdepth 1 -type f | sort | while read -r f; do
-      echo "File \"$dist/${f#./}\""
-    done
-  done >"$nsis/install.nsh"
-  find . -type f | sort | while read -r f; do
-    f=${f#./}; echo "Delete \"\$INSTDIR\\${f//\//\\}\""
-  done >"$nsis/uninstall.nsh"
-  find . -mindepth 1 -type d | sort -r | while read -r d; do
-    d=${d#./}; echo "RMDir \"\$INSTDIR\\${d//\//\\}\""
-  done >>"$nsis/uninstall.nsh"
-)
 installer=$out/Velorix-$version-setup.exe
-makensis -V2 -DVERSION="$version" -DOUTFILE="$installer" -DFILES="$nsis" \
-  -DICON="$root/assets/icon.ico" -DLICENSE="$root/LICENSE" "$root/tools/windows/velorix.nsi"
+"$root/tools/windows/installer.sh" "$dist" "$version" "$(app_id "$out")" "$installer"
 
 echo "Windows edition: $dist"
 echo "  $(du -h "$zip" | cut -f1)  $zip"

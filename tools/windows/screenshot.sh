@@ -7,7 +7,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=${VELORIX_WINDOWS_BUILD:-$root/build-windows}
-export VELORIX_MINGW_PREFIX=$("$root/tools/windows/build-deps.sh")
+. "$root/tools/windows/common.sh"
+lock_build_folder "$out"
+use_prefix
 cmake --build "$out/cmake" --target velorix_snapshot
 
 work=$out/screenshot
