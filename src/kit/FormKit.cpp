@@ -5,6 +5,7 @@
 #include "CopyResults.h"
 #include "FitScreen.h"
 #include "JpegImage.h"
+#include "Presets.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -276,10 +277,13 @@ void FinishDesign(QWidget *window)
         }
         NameControls(window);
     });
-    // A field without a stated maximum length takes text of any length.
+    // A field without a stated maximum length takes text of any length; a
+    // number in a field shows with the separator in use.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
         if (field->maxLength() == kQtDefaultMaxLength)
             field->setMaxLength(std::numeric_limits<int>::max());
+        if (!field->text().isEmpty())
+            KeepPreset(field);
     }
 
     window->resize(window->size() - kDesignFrame);

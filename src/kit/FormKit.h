@@ -44,7 +44,8 @@ void ShowPicture(QLabel *box, const QString &resource);
 //  - a widget's "pixelSize" property is its font's character height in pixels;
 //  - labels size themselves to their text (picture boxes, "ImageN", do not),
 //    and result labels, empty in the definition, paint their background;
-//  - a field without a maximum length takes text of any length;
+//  - a field without a maximum length takes text of any length, and a
+//    number in a field shows with the decimal separator in use (KeepPreset);
 //  - the title bar has the system menu, minimise and close, no maximise;
 //  - when the window is first shown, before it first paints: its labels are
 //    sized to their text, then its fields and results named (NameControls).
