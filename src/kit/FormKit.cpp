@@ -5,6 +5,7 @@
 #include "CopyResults.h"
 #include "FitScreen.h"
 #include "JpegImage.h"
+#include "Links.h"
 #include "Presets.h"
 
 #include <QGuiApplication>
@@ -300,6 +301,7 @@ void OnFirstShow(QWidget *window, std::function<void()> action)
 void ConnectClick(QLabel *label, std::function<void()> handler)
 {
     new LabelClickFilter(label, std::move(handler)); // owned by the label
+    KeepLinkReadable(label);
 }
 
 TCalcForm::TCalcForm(QWidget *parent) : QWidget(parent)

@@ -76,7 +76,8 @@ void ConnectClick(QAbstractButton *button, Form *form, void (Form::*handler)(),
 }
 
 // Connects a click on a label (the left button released inside it) to a
-// handler that runs under RunHandler.
+// handler that runs under RunHandler; the label is a link, readable on a
+// dark background too (KeepLinkReadable).
 void ConnectClick(QLabel *label, std::function<void()> handler);
 template <class Form> void ConnectClick(QLabel *label, Form *form, void (Form::*handler)())
 {
