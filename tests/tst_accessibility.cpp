@@ -1,17 +1,20 @@
 // What a screen reader and the clipboard get from the calculator windows:
-// every field and result label named after its caption, and a whole
+// every field, result label and button named after its caption, and a whole
 // calculation copied as "name<Tab>text" lines.
 #include "AccessibleNames.h"
 #include "TestKit.h"
 #include "Unit11.h"
 #include "Unit12.h"
+#include "Unit13.h"
 #include "Unit15.h"
 #include "Unit16.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit5.h"
+#include "Unit6.h"
 #include "Unit7.h"
 #include "Unit8.h"
+#include "Unit9.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -54,6 +57,55 @@ private slots:
         QCOMPARE(results, 70);
     }
 
+    // Within a window no two fields, results or buttons share a name, and
+    // no name has a Latin letter that looks like a Cyrillic one inside a
+    // Cyrillic word ("Oм"), which a speech synthesizer reads as a foreign
+    // letter.  Labels that only decorate are not read at all.
+    void namesDistinctAndSpokenAsMeant()
+    {
+        const QString lookAlikes = QStringLiteral("AaBCcEeHKMOoPpTXxy");
+        const QRegularExpression word(QStringLiteral("\\p{L}+"));
+        QStringList bad;
+        for (TCalcForm *form : Calculators()) {
+            form->show();
+            QHash<QString, QStringList> named;
+            for (QWidget *w : form->findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<QLabel *>(w);
+                if (!qobject_cast<QLineEdit *>(w) && !qobject_cast<QAbstractButton *>(w) &&
+                    !(label && IsResultLabel(label)))
+                    continue;
+                const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+                named[name] << w->objectName();
+                for (auto m = word.globalMatch(name); m.hasNext();) {
+                    const QString letters = m.next().captured();
+                    const bool cyrillic = std::any_of(letters.begin(), letters.end(), [](QChar c) {
+                        return c.script() == QChar::Script_Cyrillic;
+                    });
+                    if (cyrillic && std::any_of(letters.begin(), letters.end(),
+                                                [&](QChar c) { return lookAlikes.contains(c); }))
+                        bad << QStringLiteral("%1 %2 \"%3\"").arg(form->objectName(), w->objectName(), name);
+                }
+            }
+            for (auto it = named.cbegin(); it != named.cend(); ++it) {
+                if (it.value().size() > 1 || it.key().isEmpty())
+                    bad << QStringLiteral("%1 %2 \"%3\"")
+                               .arg(form->objectName(), it.value().join(QLatin1Char(',')), it.key());
+            }
+            for (const QString &name : TextLabels(form)) {
+                QLabel *label = Control<QLabel>(form, name);
+                const QString text = label->text();
+                if (text.isEmpty() ||
+                    std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+                    continue;
+                QAccessibleInterface *reading = QAccessible::queryAccessibleInterface(label);
+                if (!reading->text(QAccessible::Name).isEmpty() || !reading->state().invisible)
+                    bad << QStringLiteral("%1 %2 read aloud").arg(form->objectName(), name);
+            }
+            form->hide();
+        }
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QStringLiteral("; "))));
+    }
+
     void exactNames_data()
     {
         QTest::addColumn<QWidget *>("window");
@@ -78,6 +130,16 @@ private slots:
         row(Form7, "Label20", "Резистор Rэ, Ом");               // the next caption on the row is not a unit
         row(Form15, "Edit1", "Сопротивление базы rб, Ом");      // not the heading further left
         row(Form15, "Edit5", "Сопротивление резистора Rк, Ом"); // a caption's second line
+        row(Form9, "Edit1", "Рабочая частота (Сэ), кГц");       // told apart by what its button computes
+        row(Form2, "Edit6", "rэ (Сэ), Ом");                     // not the result "rэ, Ом"
+        row(Form2, "Button1", "Рассчитать rэ");                 // a button says what it computes
+        row(Form13, "Button2", "Рассчитать Rp, П");
+        row(Form6, "Label7", "Реактивное сопротивление конденсатора Хс, Ом"); // a Latin "O" in "Ом"
+        row(Form7, "Edit2", "Минимальная рабочая температура, °C");           // a Latin "C" for degrees
+        row(Form8, "Edit4", "Обратный ток коллектора (при t=20 °C), мкА");    // a Cyrillic "С"
+        row(Form2, "Edit11", "Постоянная времени цепи ОС τ, пс");             // "т" for τ
+        row(Form6, "Label24", "Реактивная мощность на конденсаторе, ВАр"); // "на резисторе" in the caption
+        row(Form8, "Label19", "Тепловое смещение напряжения базы, В"); // "базу базы" in the caption
     }
 
     void exactNames()
