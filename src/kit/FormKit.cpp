@@ -237,6 +237,13 @@ void ShowNumber(QLabel *label, Ext x)
         WidenControls(window, right, kDesignFrame);
 }
 
+void ShowText(QLabel *label, const QString &text)
+{
+    MarkWrittenLabel(label);
+    label->setText(text);
+    FitToText(label);
+}
+
 void ShowPicture(QLabel *box, const QString &resource)
 {
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -25,6 +25,10 @@ Ext ReadNumber(const QLineEdit *field);
 // past its right edge.
 void ShowNumber(QLabel *label, Ext x);
 
+// Writes a text into a label that shows a verdict, sized to its text; from
+// then on it is read and copied as a result (MarkWrittenLabel).
+void ShowText(QLabel *label, const QString &text);
+
 // Sizes a label to its text: the size QWidget::adjustSize gives it.  A
 // one-line plain-text label is measured with one text layout (adjustSize
 // lays a selectable label's text out seven times); any other label is left
