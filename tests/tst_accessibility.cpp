@@ -1,17 +1,20 @@
 // What a screen reader and the clipboard get from the calculator windows:
-// every field and result label named after its caption, and a whole
+// every field, result label and button named after its caption, and a whole
 // calculation copied as "name<Tab>text" lines.
 #include "AccessibleNames.h"
 #include "TestKit.h"
 #include "Unit11.h"
 #include "Unit12.h"
+#include "Unit13.h"
 #include "Unit15.h"
 #include "Unit16.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit5.h"
+#include "Unit6.h"
 #include "Unit7.h"
 #include "Unit8.h"
+#include "Unit9.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -54,6 +57,55 @@ private slots:
         QCOMPARE(results, 70);
     }
 
+    // Within a window no two fields, results or buttons share a name, and
+    // no name has a Latin letter that looks like a Cyrillic one inside a
+    // Cyrillic word ("Oм"), which a speech synthesizer reads as a foreign
+    // letter.  Labels that only decorate are not read at all.
+    void namesDistinctAndSpokenAsMeant()
+    {
+        const QString lookAlikes = QStringLiteral("AaBCcEeHKMOoPpTXxy");
+        const QRegularExpression word(QStringLiteral("\\p{L}+"));
+        QStringList bad;
+        for (TCalcForm *form : Calculators()) {
+            form->show();
+            QHash<QString, QStringList> named;
+            for (QWidget *w : form->findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<QLabel *>(w);
+                if (!qobject_cast<QLineEdit *>(w) && !qobject_cast<QAbstractButton *>(w) &&
+                    !(label && IsResultLabel(label)))
+                    continue;
+                const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+                named[name] << w->objectName();
+                for (auto m = word.globalMatch(name); m.hasNext();) {
+                    const QString letters = m.next().captured();
+                    const bool cyrillic = std::any_of(letters.begin(), letters.end(), [](QChar c) {
+                        return c.script() == QChar::Script_Cyrillic;
+                    });
+                    if (cyrillic && std::any_of(letters.begin(), letters.end(),
+                                                [&](QChar c) { return lookAlikes.contains(c); }))
+                        bad << QStringLiteral("%1 %2 \"%3\"").arg(form->objectName(), w->objectName(), name);
+                }
+            }
+            for (auto it = named.cbegin(); it != named.cend(); ++it) {
+                if (it.value().size() > 1 || it.key().isEmpty())
+                    bad << QStringLiteral("%1 %2 \"%3\"")
+                               .arg(form->objectName(), it.value().join(QLatin1Char(',')), it.key());
+            }
+            for (const QString &name : TextLabels(form)) {
+                QLabel *label = Control<QLabel>(form, name);
+                const QString text = label->text();
+                if (text.isEmpty() ||
+                    std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+                    continue;
+                QAccessibleInterface *reading = QAccessible::queryAccessibleInterface(label);
+                if (!reading->text(QAccessible::Name).isEmpty() || !reading->state().invisible)
+                    bad << QStringLiteral("%1 %2 read aloud").arg(form->objectName(), name);
+            }
+            form->hide();
+        }
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QStringLiteral("; "))));
+    }
+
     void exactNames_data()
     {
         QTest::addColumn<QWidget *>("window");
@@ -78,6 +130,16 @@ private slots:
         row(Form7, "Label20", "Резистор Rэ, Ом");               // the next caption on the row is not a unit
         row(Form15, "Edit1", "Сопротивление базы rб, Ом");      // not the heading further left
         row(Form15, "Edit5", "Сопротивление резистора Rк, Ом"); // a caption's second line
+        row(Form9, "Edit1", "Рабочая частота (Сэ), кГц");       // told apart by what its button computes
+        row(Form2, "Edit6", "rэ (Сэ), Ом");                     // not the result "rэ, Ом"
+        row(Form2, "Button1", "Рассчитать rэ");                 // a button says what it computes
+        row(Form13, "Button2", "Рассчитать Rp, П");
+        row(Form6, "Label7", "Реактивное сопротивление конденсатора Хс, Ом"); // a Latin "O" in "Ом"
+        row(Form7, "Edit2", "Минимальная рабочая температура, °C");           // a Latin "C" for degrees
+        row(Form8, "Edit4", "Обратный ток коллектора (при t=20 °C), мкА");    // a Cyrillic "С"
+        row(Form2, "Edit11", "Постоянная времени цепи ОС τ, пс");             // "т" for τ
+        row(Form6, "Label24", "Реактивная мощность на конденсаторе, ВАр"); // "на резисторе" in the caption
+        row(Form8, "Label19", "Тепловое смещение напряжения базы, В"); // "базу базы" in the caption
     }
 
     void exactNames()
@@ -102,6 +164,7 @@ private slots:
             << static_cast<QWidget *>(Form5)
             << QStringList{"Edit1=100", "Edit2=1000", "Edit3=0.5", "Edit4=2.5", "Button1"} << true
             << QStringList{
+                   "Последовательное соединение R и С",
                    "Ёмкость конденсатора, нФ\t100",
                    "Сопротивление резистора, Ом\t1000",
                    "Частота, кГц\t0.5",
@@ -124,6 +187,7 @@ private slots:
             << static_cast<QWidget *>(Form11)
             << QStringList{"Edit1=465", "Edit2=9", "Edit5=0.006", "Button1", "Edit4=10", "Button2"} << false
             << QStringList{
+                   "Расчёт ФСС",
                    "Рабочая частота, кГц\t465",
                    "Требуемая полоса пропускания, кГц\t9",
                    "Избирательность по соседнему каналу, дБ\t",
@@ -135,10 +199,37 @@ private slots:
                    "Ёмкость источника сигнала, пФ\t",
                    "Ёмкость нагрузки, пФ\t",
                    "Ослабление одним звеном ФСС σ1, дБ\t",
+                   "Проверка целесообразности применения ФСС\tПрименение ФСС целесообразно.", // step 1's
+                                                                                              // verdict
                    "Обобщённое затухание ФСС β\t0.62",
                    "Относительная расстройка по соседнему каналу α\t2.22222222222222",
                    // The guide read off graph а) at α for β (tst_plots holds it to the theory).
                    "σ1 по графику а)\t9.94",
+               };
+        // A radio group gives its chosen option where its buttons come in
+        // the focus order.
+        QTest::newRow("Form7, silicon chosen")
+            << static_cast<QWidget *>(Form7)
+            << QStringList{"Edit1=12", "Edit2=-40", "Edit3=60",  "RadioButton1", "Edit4=0.1",
+                           "Edit5=2",  "Edit6=5",   "Edit7=0.3", "Edit8=2",      "Button1"}
+            << false
+            << QStringList{
+                   "Схема термостабилизации с ОС по току",
+                   "Напряжение источника питания Ек, В\t12",
+                   "Минимальная рабочая температура, °C\t-40",
+                   "Максимальная рабочая температура, °C\t60",
+                   "Материал транзистора\tКремний",
+                   "Обратный ток коллектора (при t=20 °C), мкА\t0.1",
+                   "Ток покоя коллектора Iк, мА\t2",
+                   "Напряжение коллектор-эмиттер Uкэ, В\t5",
+                   "Нестабильность Iк в заданном диапазоне температур (не более 10-20% от Iк), мА\t0.3",
+                   "Напряжение на Rэ, В\t2",
+                   "Изменение обратного тока коллектора, мкА\t26",
+                   "Тепловое смещение напряжения базы, В\t0.18",
+                   "Резистор Rэ, Ом\t1000",
+                   "Резистор R1, Ом\t21546",
+                   "Резистор Rк, Ом\t2500",
+                   "Резистор R2, Ом\t4309",
                };
     }
 

@@ -1,4 +1,5 @@
 // Start-up, the main window's menu and link, and how windows show and hide.
+#include "Examples.h"
 #include "RegionalSettings.h"
 #include "ShellTest.h"
 #include "Unit16.h"
@@ -9,6 +10,7 @@
 
 #include <QDesktopServices>
 #include <QMenuBar>
+#include <QMouseEvent>
 
 using namespace velorix;
 using namespace velorix::test;
@@ -23,6 +25,38 @@ public:
 public slots:
     void open(const QUrl &url) { urls << url; }
 };
+
+// Counts the mouse events that reach any object while it lives.
+class MouseWatch : public QObject {
+public:
+    int events = 0;
+    MouseWatch() { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        events += event->type() == QEvent::Wheel || dynamic_cast<QMouseEvent *>(event) != nullptr;
+        return false;
+    }
+};
+
+// A key pressed and released on the keyboard: it goes to the window that
+// has the keyboard focus, through the platform's own path.
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
+}
+
+// Tab until a control has the focus; false when Tab never reaches it.
+bool TabTo(QWidget *form, const QString &control)
+{
+    for (int n = 0; n <= TabOrder(form).size(); ++n) {
+        if (QApplication::focusWidget() && QApplication::focusWidget()->objectName() == control)
+            return true;
+        Press(Qt::Key_Tab);
+    }
+    return false;
+}
 
 } // namespace
 
@@ -195,6 +229,80 @@ private slots:
         QCOMPARE(DecimalSeparator(), SeparatorOf(QLocale::system()));
         QCOMPARE(SeparatorOf(QLocale(QLocale::Russian, QLocale::Russia)), QLatin1Char(','));
         QCOMPARE(SeparatorOf(QLocale::c()), QLatin1Char('.'));
+    }
+
+    // A user without a mouse opens every calculator from the main window's
+    // menu, entered with F10 or a lone Alt, then types its worked example,
+    // field by field with Tab, and presses Return in its last field.
+    void keyboardOnlyWalk_data()
+    {
+        QTest::addColumn<QList<int>>("keys"); // to the menu command
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("shown");
+        const QList<QAction *> bar = Control<QMenuBar>(Form1, QStringLiteral("MainMenu1"))->actions();
+        bool f10 = false;
+        for (const CalculatorEntry &c : CalculatorTable()) {
+            // F10 or Alt, in turn, Right to the command's entry on the menu
+            // bar, Down into the entry's list to the command, Return.
+            f10 = !f10;
+            QList<int> keys{f10 ? Qt::Key_F10 : Qt::Key_Alt};
+            const auto *command = Control<QAction>(Form1, QString::fromLatin1(c.menuItem));
+            for (qsizetype i = 0; i < bar.size(); ++i) {
+                const qsizetype j = bar[i]->menu() ? bar[i]->menu()->actions().indexOf(command) : -1;
+                if (bar[i] == command || j >= 0)
+                    keys += QList<int>(i, Qt::Key_Right) + QList<int>(j + 1, Qt::Key_Down);
+            }
+            keys << Qt::Key_Return;
+            const QString window = c.form()->objectName();
+            const auto example =
+                std::find_if(WorkedExamples().begin(), WorkedExamples().end(), [&](const WorkedExample &e) {
+                    return window == QLatin1String(e.window) && *e.expected;
+                });
+            QVERIFY(example != WorkedExamples().end());
+            QTest::addRow("%s %s", c.menuItem, f10 ? "F10" : "Alt")
+                << keys << window << example->setup << QString::fromLatin1(example->last)
+                << QString::fromUtf8(example->expected);
+        }
+    }
+
+    void keyboardOnlyWalk()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, window);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, label);
+        QFETCH(QString, shown);
+        SetDecimalSeparator(QLatin1Char('.'));
+        Form1->show();
+        Form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        MouseWatch mouse;
+
+        for (int key : keys)
+            Press(Qt::Key(key));
+        TCalcForm *form = Calculator(window);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QString lastField;
+        for (const QString &step : steps) {
+            const qsizetype eq = step.indexOf(QLatin1Char('='));
+            QVERIFY2(TabTo(form, step.left(eq)), qPrintable(step));
+            if (eq < 0) { // a radio button
+                Press(Qt::Key_Space);
+                continue;
+            }
+            lastField = step.left(eq);
+            Press(Qt::Key_A, Qt::ControlModifier);
+            for (QChar c : step.mid(eq + 1))
+                QTest::keyClick(QGuiApplication::focusWindow(), c.toLatin1());
+        }
+        QVERIFY(TabTo(form, lastField));
+        Press(Qt::Key_Return);
+        QCOMPARE(Text(form, label), shown);
+        QCOMPARE(boxes->take(), QStringList());
+        QCOMPARE(mouse.events, 0);
+        form->close();
     }
 
     // Last: closing the main window ends the program.

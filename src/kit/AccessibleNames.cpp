@@ -1,13 +1,19 @@
 #include "AccessibleNames.h"
 
 #include "Controls.h"
+#include "EnterKey.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <climits>
 
 namespace velorix {
 
@@ -15,7 +21,9 @@ namespace {
 
 // Names that a window's captions give badly: a caption that continues the
 // line above it, a quantity in brackets inside another one's caption, an
-// instruction, a formula.
+// instruction, a formula, a letter that stands in for a Greek one or for a
+// Cyrillic symbol, a slip of the caption; and a button whose results have no
+// symbol to name it by.
 struct NameOverride {
     const char *window;
     const char *control;
@@ -24,6 +32,11 @@ struct NameOverride {
 constexpr NameOverride kOverrides[] = {
     {"Form2", "Edit8", "Напряжение на коллекторе, В"},
     {"Form2", "Edit9", "Ёмкость коллекторного перехода, пФ"},
+    {"Form2", "Edit11", "Постоянная времени цепи ОС τ, пс"},                // "т"
+    {"Form6", "Label24", "Реактивная мощность на конденсаторе, ВАр"},       // "на резисторе"
+    {"Form8", "Label19", "Тепловое смещение напряжения базы, В"},           // "базу базы"
+    {"Form8", "Label21", "Напряжение источника смещения Ес, В"},            // Latin "Ec"
+    {"Form13", "Label6", "Характеристическое сопротивление контура ρ, Ом"}, // Latin "p"
     {"Form10", "Label9", "Полное сопротивление первичной обмотки Z1, Ом"},
     {"Form11", "Edit4", "Расстройка по соседнему каналу, кГц"},
     {"Form11", "Edit11", "Ослабление одним звеном ФСС σ1, дБ"},
@@ -32,6 +45,7 @@ constexpr NameOverride kOverrides[] = {
     {"Form14", "Label5", "Коэффициент трансформации n"},
     {"Form14", "Label9", "Сопротивление нагрузки со стороны генератора R'н, Ом"},
     {"Form15", "Edit5", "Сопротивление резистора Rк, Ом"},
+    {"Form15", "Button1", "Рассчитать входное сопротивление"},
 };
 
 // Marks the result labels of a window.
@@ -52,11 +66,62 @@ public:
     }
 };
 
-QAccessibleInterface *ResultFactory(const QString &className, QObject *object)
+// Marks the labels that only decorate a window.
+constexpr char kDecorationProperty[] = "velorixDecoration";
+
+// A decoration (a row of "=" between two sections) as assistive technology
+// sees it: nothing to read, off the screen reader's way.
+class AccessibleDecoration : public QAccessibleWidget {
+public:
+    explicit AccessibleDecoration(QLabel *label) : QAccessibleWidget(label, QAccessible::Separator) {}
+
+    QString text(QAccessible::Text) const override { return {}; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        s.offscreen = true;
+        return s;
+    }
+};
+
+QAccessibleInterface *LabelFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("QLabel") && IsResultLabel(object))
+    if (className != QLatin1String("QLabel"))
+        return nullptr;
+    if (IsResultLabel(object))
         return new AccessibleResult(static_cast<QLabel *>(object));
+    if (object->property(kDecorationProperty).toBool())
+        return new AccessibleDecoration(static_cast<QLabel *>(object));
     return nullptr;
+}
+
+// Consulted before Qt's own, which is installed with the application.
+void InstallLabelFactory()
+{
+    static bool installed = false;
+    if (!installed) {
+        QAccessible::installFactory(LabelFactory);
+        installed = true;
+    }
+}
+
+// Qt reads a label as soon as its text is set, and keeps that reading: one
+// made before the label was marked gives way to the factory's.
+template <class Reading> void ReadAnew(QLabel *label)
+{
+    InstallLabelFactory();
+    QAccessibleInterface *reading = QAccessible::queryAccessibleInterface(label);
+    if (reading && !dynamic_cast<Reading *>(reading))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(reading));
+}
+
+// A caption that holds no letter and no digit only decorates ("=====").
+bool IsDecoration(const QLabel *label)
+{
+    const QString text = label->text();
+    return !text.isEmpty() && !IsPictureBox(label) &&
+           std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
 }
 
 // Captions further apart on a row than this belong to different sentences, px.
@@ -224,9 +289,29 @@ void KeepPhraseOf(const Slot &slot, QList<Slot> &row, Letters &letters)
     letters = keptLetters;
 }
 
+// A control's name as it is built: the quantity and its unit.
+struct Name {
+    QString quantity, unit;
+    QString text() const
+    {
+        if (unit.isEmpty())
+            return quantity;
+        return quantity.isEmpty() ? unit : quantity + QStringLiteral(", ") + unit;
+    }
+};
+
+// A name's quantity and unit: the unit is a last word after ", ".
+Name SplitName(const QString &text)
+{
+    const qsizetype comma = text.lastIndexOf(QStringLiteral(", "));
+    if (comma < 0 || text.indexOf(QLatin1Char(' '), comma + 2) >= 0)
+        return {text, {}};
+    return {text.left(comma), text.mid(comma + 2)};
+}
+
 // The name of one slot from the captions and slots on its row.
-QString DerivedName(const Slot &slot, const QList<Slot> &places, const QList<const QLabel *> &captions,
-                    QHash<const QLabel *, Letters> &letterCache, QWidget *window)
+Name DerivedName(const Slot &slot, const QList<Slot> &places, const QList<const QLabel *> &captions,
+                 QHash<const QLabel *, Letters> &letterCache, QWidget *window)
 {
     QList<Slot> row;
     for (const Slot &s : places) {
@@ -268,12 +353,196 @@ QString DerivedName(const Slot &slot, const QList<Slot> &places, const QList<con
         before.remove(0, UnitAfter(gaps[k - 1], gaps[k], &unused));
     QString unit;
     UnitAfter(before, gaps[k + 1], &unit);
-    const QString quantity = SpokenQuantity(TextOf(before));
-    if (unit.isEmpty())
-        return quantity;
-    if (quantity.isEmpty())
-        return unit;
-    return quantity + QStringLiteral(", ") + unit;
+    return {SpokenQuantity(TextOf(before)), unit};
+}
+
+// Latin letters that look like Cyrillic ones, with their Cyrillic twins.
+constexpr char16_t kLookAlikes[][2] = {
+    {u'A', u'А'}, {u'a', u'а'}, {u'B', u'В'}, {u'C', u'С'}, {u'c', u'с'}, {u'E', u'Е'},
+    {u'e', u'е'}, {u'H', u'Н'}, {u'K', u'К'}, {u'M', u'М'}, {u'O', u'О'}, {u'o', u'о'},
+    {u'P', u'Р'}, {u'p', u'р'}, {u'T', u'Т'}, {u'X', u'Х'}, {u'x', u'х'}, {u'y', u'у'},
+};
+
+// A caption's text as it is meant to be spoken: a Latin letter that looks
+// like a Cyrillic one inside a Cyrillic word is that Cyrillic letter ("Oм"
+// is "Ом"), and a lone C after a number, Latin or Cyrillic, is "°C".
+QString SpokenAsMeant(QString text)
+{
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = start;
+        bool cyrillic = false;
+        for (; end < text.size() && text[end].isLetter(); ++end)
+            cyrillic = cyrillic || text[end].script() == QChar::Script_Cyrillic;
+        for (qsizetype i = start; cyrillic && i < end; ++i) {
+            for (const auto &pair : kLookAlikes) {
+                if (text[i] == QChar(pair[0]))
+                    text[i] = QChar(pair[1]);
+            }
+        }
+        start = std::max(end, start + 1);
+    }
+    static const QRegularExpression celsius(QStringLiteral("(\\d) [CС](?![\\w])"));
+    return text.replace(celsius, QStringLiteral("\\1 °C"));
+}
+
+Name SpokenAsMeant(const Name &name)
+{
+    const bool celsius = name.unit == QLatin1String("C") || name.unit == QStringLiteral("С");
+    return {SpokenAsMeant(name.quantity), celsius ? QStringLiteral("°C") : SpokenAsMeant(name.unit)};
+}
+
+// Whether a word is a quantity's symbol: one with a Latin or Greek letter
+// (rэ, Z1, β), or a capital Cyrillic letter with a subscript of small
+// letters or digits (П, Сэ, Ссв), but not a capitalised abbreviation (ФСС).
+bool IsSymbol(const QString &word)
+{
+    const bool foreign = std::any_of(word.begin(), word.end(), [](QChar c) {
+        return c.script() == QChar::Script_Latin || c.script() == QChar::Script_Greek;
+    });
+    if (foreign)
+        return true;
+    return !word.isEmpty() && word.size() <= 3 && word[0].isUpper() &&
+           std::all_of(word.begin() + 1, word.end(), [](QChar c) { return c.isLower() || c.isDigit(); });
+}
+
+// The symbol that a quantity ends with, before a formula ("Y = 1/Z") or a
+// remark in brackets; empty when it ends with a word.
+QString SymbolOf(QString quantity)
+{
+    const qsizetype formula = quantity.indexOf(QStringLiteral(" = "));
+    if (formula >= 0)
+        quantity.truncate(formula);
+    quantity = quantity.trimmed();
+    while (quantity.endsWith(QLatin1Char(']')) || quantity.endsWith(QLatin1Char(')'))) {
+        const qsizetype open = quantity.lastIndexOf(quantity.back() == QLatin1Char(']') ? u'[' : u'(');
+        if (open < 0)
+            break;
+        quantity = quantity.left(open).trimmed();
+    }
+    const QString word = quantity.section(QLatin1Char(' '), -1);
+    return IsSymbol(word) ? word : QString();
+}
+
+// Of some buttons, the one that comes first in the window's focus order.
+QAbstractButton *FirstInFocusOrder(QWidget *window, const QList<QAbstractButton *> &buttons)
+{
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (buttons.contains(w))
+            return static_cast<QAbstractButton *>(w);
+    }
+    return buttons.isEmpty() ? nullptr : buttons.front();
+}
+
+// What each push button computes, as the symbols of its results
+// ("rэ"; "Rp, П"); empty where a result has no symbol.  A result belongs to
+// the buttons whose last field read lies lowest above it, or, with none
+// above it, to the first button in focus order.
+QHash<QAbstractButton *, QString> ButtonSymbols(QWidget *window, const QHash<QWidget *, Name> &names)
+{
+    QHash<QAbstractButton *, int> lastRead; // top of the lowest field each button reads
+    for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
+        const int top = field->mapTo(window, QPoint(0, 0)).y();
+        for (QAbstractButton *b : ButtonsReading(field))
+            lastRead[b] = std::max(lastRead.value(b, INT_MIN), top);
+    }
+    QList<QAbstractButton *> buttons;
+    for (QPushButton *b : window->findChildren<QPushButton *>())
+        buttons << b;
+    QHash<QAbstractButton *, QStringList> symbols;
+    QSet<QAbstractButton *> unnamed; // buttons with a result without a symbol
+    for (QLabel *result : window->findChildren<QLabel *>()) {
+        if (!IsResultLabel(result) || !names.contains(result))
+            continue;
+        const int top = result->mapTo(window, QPoint(0, 0)).y();
+        int nearest = INT_MIN;
+        for (QAbstractButton *b : std::as_const(buttons)) {
+            if (lastRead.contains(b) && lastRead[b] <= top)
+                nearest = std::max(nearest, lastRead[b]);
+        }
+        QList<QAbstractButton *> owners;
+        for (QAbstractButton *b : std::as_const(buttons)) {
+            if (nearest != INT_MIN && lastRead.value(b, INT_MIN) == nearest)
+                owners << b;
+        }
+        if (owners.isEmpty() && !buttons.isEmpty())
+            owners << FirstInFocusOrder(window, buttons);
+        const QString symbol = SymbolOf(names[result].quantity);
+        for (QAbstractButton *b : std::as_const(owners)) {
+            if (symbol.isEmpty())
+                unnamed << b;
+            else
+                symbols[b] << symbol;
+        }
+    }
+    QHash<QAbstractButton *, QString> what;
+    for (auto it = symbols.cbegin(); it != symbols.cend(); ++it) {
+        if (!unnamed.contains(it.key()))
+            what[it.key()] = it.value().join(QStringLiteral(", "));
+    }
+    return what;
+}
+
+// Names each push button for what it computes: its caption and the symbols
+// of its results ("Рассчитать rэ"), or its caption alone.
+void NameButtons(QWidget *window, const QHash<QAbstractButton *, QString> &computes,
+                 QHash<QWidget *, Name> &names)
+{
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        QString name = OverrideFor(window, button);
+        if (name.isEmpty()) {
+            name = button->text().remove(QLatin1Char('&'));
+            if (computes.contains(button))
+                name += QLatin1Char(' ') + computes[button];
+        }
+        names[button] = {name, {}};
+    }
+}
+
+// Tells apart a field whose name another control of the window has too, by
+// what the button that reads it computes: "Рабочая частота (Сэ), кГц".
+void TellFieldsApart(QWidget *window, const QHash<QAbstractButton *, QString> &computes,
+                     QHash<QWidget *, Name> &names)
+{
+    QHash<QString, int> uses;
+    for (const Name &n : std::as_const(names))
+        ++uses[n.text()];
+    for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
+        Name &n = names[field];
+        const QString what = computes.value(FirstInFocusOrder(window, ButtonsReading(field)));
+        if (uses.value(n.text()) > 1 && !what.isEmpty())
+            n.quantity += QStringLiteral(" (") + what + QLatin1Char(')');
+    }
+}
+
+// Gives the buttons of each radio group the group's name as their
+// description: the caption that ends nearest before the group's first
+// button on its row ("Материал транзистора:").
+void NameRadioGroups(QWidget *window, const QList<const QLabel *> &captions)
+{
+    QHash<QWidget *, QList<QRadioButton *>> groups;
+    for (QRadioButton *radio : window->findChildren<QRadioButton *>()) {
+        if (radio->autoExclusive())
+            groups[radio->parentWidget()] << radio;
+    }
+    for (const QList<QRadioButton *> &group : std::as_const(groups)) {
+        const QRadioButton *first = *std::min_element(group.begin(), group.end(), [](auto *a, auto *b) {
+            return a->x() != b->x() ? a->x() < b->x() : a->y() < b->y();
+        });
+        const QRect at(first->mapTo(window, QPoint(0, 0)), first->size());
+        const QLabel *nearest = nullptr;
+        int reach = INT_MIN;
+        for (const QLabel *c : captions) {
+            const QRect r(c->mapTo(window, QPoint(0, 0)), c->size());
+            if (SameRow(at.top(), at.bottom() + 1, r.top(), r.bottom() + 1) && r.right() < at.left() &&
+                r.right() > reach) {
+                nearest = c;
+                reach = r.right();
+            }
+        }
+        const QString name = nearest ? SpokenAsMeant(SpokenQuantity(nearest->text())) : QString();
+        for (QRadioButton *radio : group)
+            radio->setAccessibleDescription(name);
+    }
 }
 
 } // namespace
@@ -287,14 +556,22 @@ void MarkResultLabels(QWidget *window)
         if (IsEmptyInDefinition(label)) {
             label->setProperty(kResultProperty, true);
             any = true;
+        } else if (IsDecoration(label)) {
+            label->setProperty(kDecorationProperty, true);
+            ReadAnew<AccessibleDecoration>(label);
         }
     }
-    // Consulted before Qt's own, which is installed with the application.
-    static bool installed = false;
-    if (any && !installed) {
-        QAccessible::installFactory(ResultFactory);
-        installed = true;
-    }
+    if (any)
+        InstallLabelFactory();
+}
+
+void MarkWrittenLabel(QLabel *label)
+{
+    if (IsResultLabel(label))
+        return;
+    label->setAccessibleName(SpokenAsMeant(SpokenQuantity(label->text())));
+    label->setProperty(kResultProperty, true);
+    ReadAnew<AccessibleResult>(label);
 }
 
 void NameControls(QWidget *window)
@@ -313,12 +590,21 @@ void NameControls(QWidget *window)
     for (QLabel *r : std::as_const(results))
         places << SlotOf(r, window);
     QHash<const QLabel *, Letters> letterCache;
+    QHash<QWidget *, Name> names;
     for (const Slot &slot : std::as_const(places)) {
+        // A caption may hold the unit before its result ("Хс, Ом:").
         QString name = OverrideFor(window, slot.widget);
         if (name.isEmpty())
-            name = DerivedName(slot, places, captions, letterCache, window);
-        slot.widget->setAccessibleName(name);
+            name = SpokenAsMeant(DerivedName(slot, places, captions, letterCache, window)).text();
+        names[slot.widget] = SplitName(name);
     }
+
+    const QHash<QAbstractButton *, QString> computes = ButtonSymbols(window, names);
+    NameButtons(window, computes, names);
+    TellFieldsApart(window, computes, names);
+    for (auto it = names.cbegin(); it != names.cend(); ++it)
+        it.key()->setAccessibleName(it.value().text());
+    NameRadioGroups(window, captions);
 }
 
 } // namespace velorix

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QSet>
 
 #include <algorithm>
 
@@ -27,16 +29,38 @@ private:
     std::function<QStringList()> lines_;
 };
 
+// The option chosen in the radio group of a button: its text, or none.
+QString ChosenOption(const QRadioButton *member)
+{
+    for (const QRadioButton *radio :
+         member->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly)) {
+        if (radio->autoExclusive() && radio->isChecked())
+            return radio->text();
+    }
+    return {};
+}
+
 QString ResultsText(const QWidget *window)
 {
-    QStringList lines;
-    const auto line = [&lines](const QWidget *control, const QString &text) {
-        lines << control->accessibleName() + QLatin1Char('\t') + text;
+    QStringList lines{window->windowTitle()};
+    const auto line = [&lines](const QString &name, const QString &text) {
+        lines << name + QLatin1Char('\t') + text;
     };
-    // The focus chain, as Tab walks it.
+    // The focus chain, as Tab walks it: the fields, and each radio group
+    // where its first button comes.
+    QSet<const QWidget *> groups;
     for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
-        if (const auto *field = qobject_cast<const QLineEdit *>(w); field && window->isAncestorOf(field))
-            line(field, field->text());
+        if (!window->isAncestorOf(w))
+            continue;
+        if (const auto *field = qobject_cast<const QLineEdit *>(w)) {
+            line(field->accessibleName(), field->text());
+        } else if (const auto *radio = qobject_cast<const QRadioButton *>(w);
+                   radio && radio->autoExclusive()) {
+            if (!groups.contains(radio->parentWidget())) {
+                groups << radio->parentWidget();
+                line(radio->accessibleDescription(), ChosenOption(radio));
+            }
+        }
     }
     QList<const QLabel *> results;
     for (const QLabel *label : window->findChildren<QLabel *>()) {
@@ -49,7 +73,7 @@ QString ResultsText(const QWidget *window)
         return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
     });
     for (const QLabel *result : std::as_const(results))
-        line(result, result->text());
+        line(result->accessibleName(), result->text());
     for (const QObject *child : window->children()) {
         if (const auto *extra = dynamic_cast<const ResultLines *>(child))
             lines << extra->lines();

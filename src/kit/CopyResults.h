@@ -17,10 +17,13 @@ void AddResultLines(QWidget *window, std::function<QStringList()> lines);
 
 // Gives a calculator window the command "Копировать результаты" in a context
 // menu on its background and on Ctrl+Shift+C, also while a field has focus.
-// It puts the window's calculation on the clipboard as text, one line per
-// control, "name<Tab>text": first its fields, in focus order, then the
-// result labels that hold a value, top to bottom and left to right.  Names
-// are the accessible names (see NameControls).
+// It puts the window's calculation on the clipboard as text: the window's
+// caption, then one line per control, "name<Tab>text": first its fields in
+// focus order, with one line for each radio group where its first button
+// comes ("name<Tab>chosen option", empty when none is chosen), then the
+// result labels that hold a value, verdicts included (ShowText), top to
+// bottom and left to right.  Names are the accessible names, a radio group's
+// the description of its buttons (see NameControls).
 void AddCopyResults(QWidget *window);
 
 } // namespace velorix

@@ -21,17 +21,34 @@ public:
         connect(field, &QLineEdit::returnPressed, this, &EnterClicks::press);
     }
 
-    static EnterClicks *of(QLineEdit *field)
+    // The field's, or null before a button is connected to it.
+    static EnterClicks *find(const QLineEdit *field)
     {
         for (QObject *child : field->children()) {
             if (child->objectName() == kEnterName)
                 if (auto *clicks = dynamic_cast<EnterClicks *>(child))
                     return clicks;
         }
-        return new EnterClicks(field);
+        return nullptr;
+    }
+
+    static EnterClicks *of(QLineEdit *field)
+    {
+        EnterClicks *clicks = find(field);
+        return clicks ? clicks : new EnterClicks(field);
     }
 
     void add(QAbstractButton *button) { buttons_ << button; }
+
+    QList<QAbstractButton *> buttons() const
+    {
+        QList<QAbstractButton *> all;
+        for (const QPointer<QAbstractButton> &button : buttons_) {
+            if (button)
+                all << button;
+        }
+        return all;
+    }
 
 private:
     // A click, not a handler call of its own: the same path as the mouse's,
@@ -71,6 +88,12 @@ void ClickOnEnter(QAbstractButton *button, std::initializer_list<QLineEdit *> fi
 {
     for (QLineEdit *field : fields)
         EnterClicks::of(field)->add(button);
+}
+
+QList<QAbstractButton *> ButtonsReading(const QLineEdit *field)
+{
+    const EnterClicks *clicks = EnterClicks::find(field);
+    return clicks ? clicks->buttons() : QList<QAbstractButton *>();
 }
 
 } // namespace velorix

@@ -2,6 +2,8 @@
 // the field, as a click on its button does.
 #pragma once
 
+#include <QList>
+
 #include <initializer_list>
 
 class QAbstractButton;
@@ -13,5 +15,9 @@ namespace velorix {
 // several buttons clicks the first of them in its window's focus order.  The
 // field keeps its text and the keyboard focus.
 void ClickOnEnter(QAbstractButton *button, std::initializer_list<QLineEdit *> fields);
+
+// The buttons whose calculation reads a field, in the order they were
+// connected to it; none for a field no button reads.
+QList<QAbstractButton *> ButtonsReading(const QLineEdit *field);
 
 } // namespace velorix

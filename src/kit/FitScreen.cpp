@@ -116,8 +116,15 @@ bool FitToScreen(QWidget *window, QSize frame, bool centre)
     const QSize content = area ? area->widget()->size() : window->size();
     const QSize outer = content + frame;
     const bool fits = outer.width() <= avail.width() && outer.height() <= avail.height();
-    if (fits && !area)
+    if (fits && !area) {
+        // Where its position leaves part of it off the area, it moves the
+        // least distance that brings it wholly on.
+        const QPoint inside(std::clamp(window->x(), avail.left(), avail.right() + 1 - outer.width()),
+                            std::clamp(window->y(), avail.top(), avail.bottom() + 1 - outer.height()));
+        if (inside != window->pos())
+            window->move(inside);
         return false;
+    }
     if (!area) {
         area = MakeScrollArea(window);
         new FollowWindowSize(window, area); // owned by the scroll area

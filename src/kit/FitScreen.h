@@ -10,7 +10,9 @@ namespace velorix {
 
 // Checks a top-level window, about to be shown, against the available area
 // of its screen, frame included (frame: the room its frame takes).  A window
-// that fits is left exactly as it is, and false returned.  One that does not
+// that fits keeps its size, and false is returned; where its position leaves
+// part of it off the area, it moves the least distance that brings it wholly
+// on (a position on the area is left exactly as it is).  One that does not
 // gets its controls moved into a scroll area that fills it and is shrunk to
 // the area; it keeps its position, moved only as far as needed to keep it on
 // the area, or is centred on the area (centre).  A field that gets the

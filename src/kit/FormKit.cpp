@@ -5,6 +5,8 @@
 #include "CopyResults.h"
 #include "FitScreen.h"
 #include "JpegImage.h"
+#include "Links.h"
+#include "Presets.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -235,6 +237,13 @@ void ShowNumber(QLabel *label, Ext x)
         WidenControls(window, right, kDesignFrame);
 }
 
+void ShowText(QLabel *label, const QString &text)
+{
+    MarkWrittenLabel(label);
+    label->setText(text);
+    FitToText(label);
+}
+
 void ShowPicture(QLabel *box, const QString &resource)
 {
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -276,10 +285,13 @@ void FinishDesign(QWidget *window)
         }
         NameControls(window);
     });
-    // A field without a stated maximum length takes text of any length.
+    // A field without a stated maximum length takes text of any length; a
+    // number in a field shows with the separator in use.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
         if (field->maxLength() == kQtDefaultMaxLength)
             field->setMaxLength(std::numeric_limits<int>::max());
+        if (!field->text().isEmpty())
+            KeepPreset(field);
     }
 
     window->resize(window->size() - kDesignFrame);
@@ -296,6 +308,7 @@ void OnFirstShow(QWidget *window, std::function<void()> action)
 void ConnectClick(QLabel *label, std::function<void()> handler)
 {
     new LabelClickFilter(label, std::move(handler)); // owned by the label
+    KeepLinkReadable(label);
 }
 
 TCalcForm::TCalcForm(QWidget *parent) : QWidget(parent)

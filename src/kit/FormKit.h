@@ -25,6 +25,10 @@ Ext ReadNumber(const QLineEdit *field);
 // past its right edge.
 void ShowNumber(QLabel *label, Ext x);
 
+// Writes a text into a label that shows a verdict, sized to its text; from
+// then on it is read and copied as a result (MarkWrittenLabel).
+void ShowText(QLabel *label, const QString &text);
+
 // Sizes a label to its text: the size QWidget::adjustSize gives it.  A
 // one-line plain-text label is measured with one text layout (adjustSize
 // lays a selectable label's text out seven times); any other label is left
@@ -44,7 +48,8 @@ void ShowPicture(QLabel *box, const QString &resource);
 //  - a widget's "pixelSize" property is its font's character height in pixels;
 //  - labels size themselves to their text (picture boxes, "ImageN", do not),
 //    and result labels, empty in the definition, paint their background;
-//  - a field without a maximum length takes text of any length;
+//  - a field without a maximum length takes text of any length, and a
+//    number in a field shows with the decimal separator in use (KeepPreset);
 //  - the title bar has the system menu, minimise and close, no maximise;
 //  - when the window is first shown, before it first paints: its labels are
 //    sized to their text, then its fields and results named (NameControls).
@@ -75,7 +80,8 @@ void ConnectClick(QAbstractButton *button, Form *form, void (Form::*handler)(),
 }
 
 // Connects a click on a label (the left button released inside it) to a
-// handler that runs under RunHandler.
+// handler that runs under RunHandler; the label is a link, readable on a
+// dark background too (KeepLinkReadable).
 void ConnectClick(QLabel *label, std::function<void()> handler);
 template <class Form> void ConnectClick(QLabel *label, Form *form, void (Form::*handler)())
 {

@@ -52,6 +52,7 @@ Ext Checked(long double r)
 }
 
 QChar g_separator = QLatin1Char('.');
+std::vector<std::function<void(QChar)>> g_separatorListeners;
 
 bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
@@ -307,7 +308,21 @@ std::int32_t CeilToInt32(Ext x)
 }
 
 QChar DecimalSeparator() { return g_separator; }
-void SetDecimalSeparator(QChar separator) { g_separator = separator; }
+
+void SetDecimalSeparator(QChar separator)
+{
+    const QChar before = g_separator;
+    g_separator = separator;
+    if (separator != before) {
+        for (const auto &listener : g_separatorListeners)
+            listener(before);
+    }
+}
+
+void OnDecimalSeparatorChange(std::function<void(QChar before)> listener)
+{
+    g_separatorListeners.push_back(std::move(listener));
+}
 
 Ext ParseNumber(const QString &text)
 {

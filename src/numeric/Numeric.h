@@ -16,6 +16,7 @@
 #include <cfloat>
 #include <cstdint>
 #include <exception>
+#include <functional>
 
 static_assert(LDBL_MANT_DIG == 64,
               "the calculations need the x87 double-extended format (64-bit significand)");
@@ -109,6 +110,10 @@ std::int32_t CeilToInt32(Ext x);
 // The decimal separator used to read and to show numbers.
 QChar DecimalSeparator();
 void SetDecimalSeparator(QChar separator);
+
+// Calls a function after each change of the decimal separator, with the
+// separator it replaced.
+void OnDecimalSeparatorChange(std::function<void(QChar before)> listener);
 
 // The number a field's text holds, rounded to the nearest double (as an Ext
 // holding that double).  The conversion error when the text is not a number

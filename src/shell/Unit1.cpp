@@ -4,7 +4,26 @@
 #include "FormKit.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QUrl>
+
+namespace {
+
+// Enters the menu bar of a window as a lone Alt does: the menu bar, which
+// watches its window, sees Alt pressed and released with nothing between,
+// highlights its first entry and takes the arrows, Return and Escape; a
+// second time leaves it again.
+void EnterMenuBar(QWidget *window)
+{
+    // The modifiers before each event, as the platforms report them.
+    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(window, &release);
+}
+
+} // namespace
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
@@ -26,6 +45,11 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
                 [i] { velorix::Calculators()[i]->showAndRaise(); });
     }
     velorix::ConnectClick(Label4, this, &TForm1::Label4Click);
+
+    // The menu has no accelerator letters; F10 reaches it from the keyboard,
+    // as a lone Alt does, on every platform.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { EnterMenuBar(this); });
 }
 
 void TForm1::Label4Click()

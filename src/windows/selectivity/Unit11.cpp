@@ -38,9 +38,8 @@ void TForm11::Button1Click()
     P_ = ReadNumber(Edit2);  // kHz
     d_ = ReadNumber(Edit5);
     const Ext x = Store(P_ / (Sqrt(2) * 2 * f0_));
-    Label7->setText(x >= d_ ? QStringLiteral("Применение ФСС целесообразно.")
-                            : QStringLiteral("Применение ФСС нецелесообразно!"));
-    FitToText(Label7);
+    ShowText(Label7, x >= d_ ? QStringLiteral("Применение ФСС целесообразно.")
+                             : QStringLiteral("Применение ФСС нецелесообразно!"));
 }
 
 // Step 2: generalised damping and relative adjacent-channel detuning, from
