@@ -84,6 +84,27 @@ QWidget *HolderOf(QWidget *window)
     return main && main->centralWidget() ? main->centralWidget() : ControlsOf(window);
 }
 
+// Two controls are on one row when the vertical middle of either lies
+// within the other (a field stands a few pixels higher than its caption).
+bool OnRow(const Place &a, const Place &b)
+{
+    const auto middleWithin = [](const QRect &x, const QRect &y) {
+        const int middle = x.top() + x.height() / 2;
+        return middle >= y.top() && middle <= y.bottom();
+    };
+    return middleWithin(a.rect, b.rect) || middleWithin(b.rect, a.rect);
+}
+
+// Whether two controls share any line of pixels: a caption's text runs on
+// under a control beside it only then, even from another row.
+bool Overlap(const Place &a, const Place &b)
+{
+    return a.rect.top() <= b.rect.bottom() && b.rect.top() <= a.rect.bottom();
+}
+
+// The window's controls, left to right.  Only the captions that share a row
+// with another control are measured: a heading or a line of prose alone on
+// its row moves nothing.
 QList<Place> PlacesOf(QWidget *holder)
 {
     QList<Place> places;
@@ -98,16 +119,24 @@ QList<Place> PlacesOf(QWidget *holder)
             } else if (IsResultLabel(label)) {
                 place.kind = Place::Result;
                 place.ink.right = place.ink.left; // no text yet
-            } else {
+            } else if (!label->text().isEmpty()) {
                 place.kind = Place::Caption;
-                if (label->text().isEmpty() || !MeasureCaption(label, place))
-                    continue;
+            } else {
+                continue;
             }
         } else if (!qobject_cast<QLineEdit *>(w) && !qobject_cast<QAbstractButton *>(w)) {
             continue;
         }
         places.append(place);
     }
+    QList<Place> kept;
+    for (Place &p : places) {
+        const bool alone = std::none_of(places.begin(), places.end(),
+                                        [&](const Place &q) { return &q != &p && Overlap(p, q); });
+        if (p.kind != Place::Caption || alone || MeasureCaption(static_cast<QLabel *>(p.widget), p))
+            kept.append(p);
+    }
+    places = kept;
     std::stable_sort(places.begin(), places.end(),
                      [](const Place &a, const Place &b) { return a.rect.left() < b.rect.left(); });
     return places;
@@ -165,24 +194,6 @@ Hosting Host(const QList<Place> &places, const Place &caption, const QList<int> 
         }
     }
     return best;
-}
-
-// Two controls are on one row when the vertical middle of either lies
-// within the other (a field stands a few pixels higher than its caption).
-bool OnRow(const Place &a, const Place &b)
-{
-    const auto middleWithin = [](const QRect &x, const QRect &y) {
-        const int middle = x.top() + x.height() / 2;
-        return middle >= y.top() && middle <= y.bottom();
-    };
-    return middleWithin(a.rect, b.rect) || middleWithin(b.rect, a.rect);
-}
-
-// Whether two controls share any line of pixels: a caption's text runs on
-// under a control beside it only then, even from another row.
-bool Overlap(const Place &a, const Place &b)
-{
-    return a.rect.top() <= b.rect.bottom() && b.rect.top() <= a.rect.bottom();
 }
 
 // Settles which caption run, if any, each field and result stands in.
