@@ -200,7 +200,10 @@ void FitToText(QLabel *label)
         layout.beginLayout();
         const QTextLine line = layout.createLine();
         layout.endLayout();
-        textSize = QSize(qCeil(line.naturalTextWidth()), qCeil(line.height()));
+        // The document's line is as high as its fonts' ascent, descent and
+        // leading (a fallback face under Windows' GDI may bring leading).
+        textSize =
+            QSize(qCeil(line.naturalTextWidth()), qCeil(line.ascent() + line.descent() + line.leading()));
     } else {
         // Centring is left out, as QLabel leaves it out: only the size counts.
         const Qt::Alignment align = QStyle::visualAlignment(
