@@ -1,6 +1,7 @@
-// Every window's layout as drawn with the fonts this system resolves: a
-// numeric field or a button may cover only the blanks of the captions
-// beneath it, and each window's controls lie inside its client area.
+// Every window's layout as drawn with the fonts this system resolves, and
+// again with DejaVu Sans for Tahoma: a numeric field or a button may cover
+// only the blanks of the captions beneath it, and each window's controls lie
+// inside its client area.
 #include "ShellTest.h"
 #include "Unit10.h"
 #include "Unit11.h"
@@ -19,6 +20,9 @@
 #include "Unit9.h"
 
 #include <QAbstractButton>
+#include <QFontInfo>
+
+#include <map>
 
 using namespace velorix;
 using namespace velorix::test;
@@ -31,6 +35,93 @@ std::vector<QWidget *> AllWindows()
     for (QWidget *w : Calculators())
         windows.push_back(w);
     return windows;
+}
+
+// The faces the windows are drawn in: Tahoma, as this system resolves it
+// (Wine's Tahoma, from fonts-wine), and DejaVu Sans, which Tahoma resolves to
+// where fonts-wine is missing.
+const QString kTahoma = QStringLiteral("Tahoma");
+const QString kDejaVu = QStringLiteral("DejaVu Sans");
+
+// The windows drawn in each face, each set made once and kept to the end
+// (under Wine, a shown window that goes waits on the window system): the
+// test main makes the Tahoma ones, and the DejaVu Sans ones are made when a
+// row first asks for them.
+std::map<QString, std::vector<QWidget *>> g_windows;
+
+// The windows of a face.  A new set is made with every font of the
+// definitions that names Tahoma naming `face` instead, before any window
+// is shown: the windows measure and place their captions in that face when
+// they are first shown.
+const std::vector<QWidget *> &WindowsIn(const QString &face)
+{
+    if (g_windows.empty())
+        g_windows[kTahoma] = AllWindows();
+    std::vector<QWidget *> &windows = g_windows[face];
+    if (!windows.empty())
+        return windows;
+    Form1 = new TForm1;
+    for (const CalculatorEntry &c : CalculatorTable())
+        c.create();
+    windows = AllWindows();
+    for (QWidget *window : windows) {
+        // Parents before children: a child that inherits its font has the
+        // new one already.
+        for (QWidget *w : QList<QWidget *>{window} + window->findChildren<QWidget *>()) {
+            QFont font = w->font();
+            if (font.family() == kTahoma) {
+                font.setFamily(face);
+                w->setFont(font);
+            }
+        }
+    }
+    return windows;
+}
+
+// A window of a face by its object name, or null.
+QWidget *WindowNamed(const QString &face, const QString &name)
+{
+    for (QWidget *w : WindowsIn(face)) {
+        if (w->objectName() == name)
+            return w;
+    }
+    return nullptr;
+}
+
+// A table with one row per face and window.
+void FaceAndWindowTable()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<QString>("window");
+    for (const QString &face : {kTahoma, kDejaVu}) {
+        for (QWidget *w : WindowsIn(kTahoma))
+            QTest::newRow(qPrintable(face + QLatin1Char(' ') + w->objectName())) << face << w->objectName();
+    }
+}
+
+// The window of this row, shown, drawn in the row's face; null when the test
+// is skipped or failed.
+QWidget *ShownWindow()
+{
+    QFETCH(QString, face);
+    QFETCH(QString, window);
+    QWidget *shown = WindowNamed(face, window);
+    if (!shown) {
+        QTest::qFail(qPrintable(QStringLiteral("no window %1").arg(window)), __FILE__, __LINE__);
+        return nullptr;
+    }
+    shown->show();
+    // Only what the system really draws in the face is measured in it.
+    const QString drawn = QFontInfo(shown->font()).family();
+    if (face == kTahoma && drawn != kTahoma) {
+        QTest::qSkip("Wine's Tahoma is not installed (fonts-wine)", __FILE__, __LINE__);
+        return nullptr;
+    }
+    if (drawn != face) {
+        QTest::qFail(qPrintable(QStringLiteral("%1 is drawn in %2").arg(face, drawn)), __FILE__, __LINE__);
+        return nullptr;
+    }
+    return shown;
 }
 
 // Least room between a caption's text and the result that follows it, px.
@@ -69,23 +160,35 @@ class TestLayout : public QObject {
     Q_OBJECT
 
 private slots:
-    void fieldsCoverOnlyBlanks_data()
+    // The program's own windows go at the end of the test main; the others
+    // (a face's second set) here.
+    void cleanupTestCase()
     {
-        QTest::addColumn<QWidget *>("window");
-        for (QWidget *w : AllWindows())
-            QTest::newRow(qPrintable(w->objectName())) << w;
+        const std::vector<QWidget *> program = AllWindows();
+        for (auto &[face, windows] : g_windows) {
+            for (QWidget *w : windows) {
+                if (std::find(program.begin(), program.end(), w) == program.end())
+                    delete w;
+            }
+        }
+        g_windows.clear();
     }
 
+    void fieldsCoverOnlyBlanks_data() { FaceAndWindowTable(); }
+
+    // Names every field or button over a caption's characters, and counts them.
     void fieldsCoverOnlyBlanks()
     {
-        QFETCH(QWidget *, window);
-        window->show();
+        QWidget *window = ShownWindow();
+        if (!window)
+            return;
         QList<QWidget *> controls;
         for (QLineEdit *field : window->findChildren<QLineEdit *>())
             controls << field;
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
             controls << button;
-        for (const QWidget *field : controls) {
+        // The first caption character that a control covers.
+        const auto coveredText = [window](const QWidget *field) -> QString {
             const QRect f = InWindow(field);
             for (const QLabel *label : window->findChildren<QLabel *>()) {
                 const QRect l = InWindow(label);
@@ -98,63 +201,120 @@ private slots:
                     const int left = l.left() + fm.horizontalAdvance(text.left(i));
                     const int right = l.left() + fm.horizontalAdvance(text.left(i + 1));
                     const bool covered = left < f.right() + 1 && right > f.left();
-                    QVERIFY2(!covered || text[i] == QLatin1Char(' '),
-                             qPrintable(QStringLiteral("%1 covers '%2' of %3 (\"%4\")")
-                                            .arg(field->objectName(), text[i], label->objectName(), text)));
+                    if (covered && text[i] != QLatin1Char(' '))
+                        return QStringLiteral("%1 covers '%2' of %3 (\"%4\")")
+                            .arg(field->objectName(), text[i], label->objectName(), text);
                 }
             }
+            return {};
+        };
+        QStringList covers;
+        for (const QWidget *field : std::as_const(controls)) {
+            const QString covered = coveredText(field);
+            if (!covered.isEmpty())
+                covers << covered;
         }
-        window->hide();
+        QVERIFY2(covers.isEmpty(), qPrintable(QStringLiteral("%1 over text: %2")
+                                                  .arg(covers.size())
+                                                  .arg(covers.join(QStringLiteral("; ")))));
+    }
+
+    void fieldsSitInCaptionGaps_data()
+    {
+        QTest::addColumn<QString>("face");
+        for (const QString &face : {kTahoma, kDejaVu})
+            QTest::newRow(qPrintable(face)) << face;
     }
 
     void fieldsSitInCaptionGaps()
     {
+        QFETCH(QString, face);
+        for (QWidget *w : WindowsIn(face))
+            w->show();
         // Fields that stand in a caption's run of blanks, with the caption.
         const struct {
-            QWidget *window;
+            const char *window;
             const char *field;
             const char *caption;
         } gaps[] = {
-            {Form3, "Edit1", "Label3"},   {Form3, "Edit2", "Label4"},   {Form7, "Edit1", "Label9"},
-            {Form7, "Edit2", "Label10"},  {Form7, "Edit3", "Label11"},  {Form7, "Edit4", "Label14"},
-            {Form7, "Edit8", "Label31"},  {Form7, "Edit5", "Label17"},  {Form7, "Edit6", "Label19"},
-            {Form7, "Edit7", "Label24"},  {Form4, "Edit1", "Label3"},   {Form4, "Edit2", "Label4"},
-            {Form5, "Edit1", "Label3"},   {Form5, "Edit2", "Label4"},   {Form5, "Edit3", "Label5"},
-            {Form5, "Edit4", "Label18"},  {Form6, "Edit1", "Label3"},   {Form6, "Edit2", "Label4"},
-            {Form6, "Edit3", "Label5"},   {Form6, "Edit4", "Label16"},  {Form2, "Edit6", "Label21"},
-            {Form2, "Edit7", "Label22"},  {Form2, "Edit8", "Label26"},  {Form2, "Edit9", "Label26"},
-            {Form2, "Edit10", "Label27"}, {Form2, "Edit11", "Label31"}, {Form2, "Edit12", "Label32"},
-            {Form15, "Edit1", "Label4"},  {Form15, "Edit2", "Label5"},  {Form15, "Edit3", "Label6"},
-            {Form15, "Edit5", "Label14"}, {Form15, "Edit6", "Label15"}, {Form15, "Edit7", "Label16"},
-            {Form15, "Edit8", "Label17"}, {Form16, "Edit1", "Label4"},  {Form16, "Edit2", "Label5"},
-            {Form16, "Edit6", "Label11"}, {Form16, "Edit7", "Label12"}, {Form16, "Edit5", "Label10"},
-            {Form16, "Edit8", "Label15"}, {Form8, "Edit1", "Label7"},   {Form8, "Edit2", "Label8"},
-            {Form8, "Edit3", "Label9"},   {Form8, "Edit4", "Label11"},  {Form8, "Edit5", "Label12"},
-            {Form8, "Edit6", "Label12"},  {Form8, "Edit7", "Label13"},  {Form9, "Edit1", "Label2"},
-            {Form9, "Edit2", "Label3"},   {Form9, "Edit4", "Label10"},  {Form9, "Edit3", "Label8"},
-            {Form10, "Edit1", "Label3"},  {Form10, "Edit2", "Label4"},  {Form10, "Edit3", "Label7"},
-            {Form13, "Edit1", "Label3"},  {Form13, "Edit2", "Label4"},  {Form13, "Edit4", "Label10"},
-            {Form14, "Edit1", "Label2"},  {Form14, "Edit2", "Label3"},  {Form14, "Edit3", "Label10"},
-            {Form11, "Edit1", "Label2"},  {Form11, "Edit2", "Label3"},  {Form11, "Edit3", "Label4"},
-            {Form11, "Edit4", "Label4"},  {Form11, "Edit6", "Label6"},  {Form11, "Edit7", "Label8"},
-            {Form11, "Edit8", "Label9"},  {Form11, "Edit9", "Label10"}, {Form11, "Edit10", "Label11"},
-            {Form12, "Edit1", "Label10"}, {Form12, "Edit2", "Label11"}, {Form12, "Edit3", "Label12"},
-            {Form12, "Edit4", "Label15"},
+            {"Form3", "Edit1", "Label3"},   {"Form3", "Edit2", "Label4"},   {"Form7", "Edit1", "Label9"},
+            {"Form7", "Edit2", "Label10"},  {"Form7", "Edit3", "Label11"},  {"Form7", "Edit4", "Label14"},
+            {"Form7", "Edit8", "Label31"},  {"Form7", "Edit5", "Label17"},  {"Form7", "Edit6", "Label19"},
+            {"Form7", "Edit7", "Label24"},  {"Form4", "Edit1", "Label3"},   {"Form4", "Edit2", "Label4"},
+            {"Form5", "Edit1", "Label3"},   {"Form5", "Edit2", "Label4"},   {"Form5", "Edit3", "Label5"},
+            {"Form5", "Edit4", "Label18"},  {"Form6", "Edit1", "Label3"},   {"Form6", "Edit2", "Label4"},
+            {"Form6", "Edit3", "Label5"},   {"Form6", "Edit4", "Label16"},  {"Form2", "Edit6", "Label21"},
+            {"Form2", "Edit7", "Label22"},  {"Form2", "Edit8", "Label26"},  {"Form2", "Edit9", "Label26"},
+            {"Form2", "Edit10", "Label27"}, {"Form2", "Edit11", "Label31"}, {"Form2", "Edit12", "Label32"},
+            {"Form15", "Edit1", "Label4"},  {"Form15", "Edit2", "Label5"},  {"Form15", "Edit3", "Label6"},
+            {"Form15", "Edit5", "Label14"}, {"Form15", "Edit6", "Label15"}, {"Form15", "Edit7", "Label16"},
+            {"Form15", "Edit8", "Label17"}, {"Form16", "Edit1", "Label4"},  {"Form16", "Edit2", "Label5"},
+            {"Form16", "Edit6", "Label11"}, {"Form16", "Edit7", "Label12"}, {"Form16", "Edit5", "Label10"},
+            {"Form16", "Edit8", "Label15"}, {"Form8", "Edit1", "Label7"},   {"Form8", "Edit2", "Label8"},
+            {"Form8", "Edit3", "Label9"},   {"Form8", "Edit4", "Label11"},  {"Form8", "Edit5", "Label12"},
+            {"Form8", "Edit6", "Label12"},  {"Form8", "Edit7", "Label13"},  {"Form9", "Edit1", "Label2"},
+            {"Form9", "Edit2", "Label3"},   {"Form9", "Edit4", "Label10"},  {"Form9", "Edit3", "Label8"},
+            {"Form10", "Edit1", "Label3"},  {"Form10", "Edit2", "Label4"},  {"Form10", "Edit3", "Label7"},
+            {"Form13", "Edit1", "Label3"},  {"Form13", "Edit2", "Label4"},  {"Form13", "Edit4", "Label10"},
+            {"Form14", "Edit1", "Label2"},  {"Form14", "Edit2", "Label3"},  {"Form14", "Edit3", "Label10"},
+            {"Form11", "Edit1", "Label2"},  {"Form11", "Edit2", "Label3"},  {"Form11", "Edit3", "Label4"},
+            {"Form11", "Edit4", "Label4"},  {"Form11", "Edit6", "Label6"},  {"Form11", "Edit7", "Label8"},
+            {"Form11", "Edit8", "Label9"},  {"Form11", "Edit9", "Label10"}, {"Form11", "Edit10", "Label11"},
+            {"Form12", "Edit1", "Label10"}, {"Form12", "Edit2", "Label11"}, {"Form12", "Edit3", "Label12"},
+            {"Form12", "Edit4", "Label15"},
         };
         for (const auto &gap : gaps) {
-            const QRect f = InWindow(Control<QLineEdit>(gap.window, QLatin1String(gap.field)));
-            const QRect l = InWindow(Control<QLabel>(gap.window, QLatin1String(gap.caption)));
+            QWidget *window = WindowNamed(face, QLatin1String(gap.window));
+            QVERIFY2(window, gap.window);
+            const QRect f = InWindow(Control<QLineEdit>(window, QLatin1String(gap.field)));
+            const QRect l = InWindow(Control<QLabel>(window, QLatin1String(gap.caption)));
             QVERIFY2(f.intersects(l), gap.field);
         }
     }
 
+    // A field over a run of blanks narrower than itself is centred on the
+    // run when its window is first shown, from either side.
+    void fieldCentredOnNarrowRun_data()
+    {
+        QTest::addColumn<bool>("fromLeft");
+        QTest::newRow("designed from the run's start") << true;
+        QTest::newRow("designed up to the run's end") << false;
+    }
+
+    void fieldCentredOnNarrowRun()
+    {
+        QFETCH(bool, fromLeft);
+        QWidget window;
+        window.resize(QSize(300, 100) + kDesignFrame);
+        auto *caption = new QLabel(QStringLiteral("Ёмкость =    нФ"), &window);
+        caption->move(20, 36);
+        const QString text = caption->text();
+        const qsizetype first = text.indexOf(QLatin1String("    "));
+        const QFontMetrics fm(caption->font());
+        const int left = caption->x() + fm.horizontalAdvance(text.left(first));
+        const int right = caption->x() + fm.horizontalAdvance(text.left(first + 4));
+        auto *field = new QLineEdit(&window);
+        field->setGeometry(fromLeft ? left : right - 52, 30, 52, 26);
+        QVERIFY(right - left < field->width());
+        FinishDesign(&window);
+        window.show();
+        QVERIFY2(qAbs(2 * field->x() + field->width() - (left + right)) <= 1,
+                 qPrintable(QStringLiteral("field at %1 to %2, run %3 to %4")
+                                .arg(field->x())
+                                .arg(field->x() + field->width())
+                                .arg(left)
+                                .arg(right)));
+    }
+
     // No label clips its own text: glyphs that rise above the font's ascent
     // (the diaeresis of a capital Ё) still lie inside the label.
-    void captionsInsideTheirLabels_data() { fieldsCoverOnlyBlanks_data(); }
+    void captionsInsideTheirLabels_data() { FaceAndWindowTable(); }
 
     void captionsInsideTheirLabels()
     {
-        QFETCH(QWidget *, window);
+        QWidget *window = ShownWindow();
+        if (!window)
+            return;
         for (const QLabel *label : window->findChildren<QLabel *>()) {
             if (label->text().isEmpty() || IsPictureBox(label))
                 continue;
@@ -174,11 +334,13 @@ private slots:
     // A result label (empty until a handler writes it) starts clear of the
     // caption characters around its left edge, so that "пФ =" and the number
     // after it never run together.
-    void resultsStartClearOfCaptions_data() { fieldsCoverOnlyBlanks_data(); }
+    void resultsStartClearOfCaptions_data() { FaceAndWindowTable(); }
 
     void resultsStartClearOfCaptions()
     {
-        QFETCH(QWidget *, window);
+        QWidget *window = ShownWindow();
+        if (!window)
+            return;
         const auto labels = window->findChildren<QLabel *>();
         QStringList touches;
         for (const QLabel *result : labels) {
@@ -211,11 +373,13 @@ private slots:
 
     // Two captions on one row never draw over each other's characters, nor
     // touch them: kCaptionGap stays clear between them.
-    void captionsKeepApart_data() { fieldsCoverOnlyBlanks_data(); }
+    void captionsKeepApart_data() { FaceAndWindowTable(); }
 
     void captionsKeepApart()
     {
-        QFETCH(QWidget *, window);
+        QWidget *window = ShownWindow();
+        if (!window)
+            return;
         const auto labels = window->findChildren<QLabel *>();
         QStringList overlaps;
         for (const QLabel *a : labels) {
@@ -239,11 +403,13 @@ private slots:
     // FitToText measures a label with one text layout where adjustSize takes
     // up to seven; every label of every window, with its own caption and with
     // the texts results and messages bring, gets the size adjustSize gives.
-    void labelsFitTextAsAdjustSizeDoes_data() { fieldsCoverOnlyBlanks_data(); }
+    void labelsFitTextAsAdjustSizeDoes_data() { FaceAndWindowTable(); }
 
     void labelsFitTextAsAdjustSizeDoes()
     {
-        QFETCH(QWidget *, window);
+        QWidget *window = ShownWindow();
+        if (!window)
+            return;
         const QStringList texts = {
             QString(),
             QStringLiteral("0"),
@@ -287,11 +453,13 @@ private slots:
         QVERIFY2(differ.isEmpty(), qPrintable(differ.join(QStringLiteral("; "))));
     }
 
-    void controlsInsideClientArea_data() { fieldsCoverOnlyBlanks_data(); }
+    void controlsInsideClientArea_data() { FaceAndWindowTable(); }
 
     void controlsInsideClientArea()
     {
-        QFETCH(QWidget *, window);
+        QWidget *window = ShownWindow();
+        if (!window)
+            return;
         const QRect client = window->rect();
         for (const QWidget *w : window->findChildren<QWidget *>()) {
             if (w->isWindow() || !w->isVisibleTo(window) || w->objectName().isEmpty() ||

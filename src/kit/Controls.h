@@ -11,6 +11,10 @@ namespace velorix {
 // definition's geometry includes: 4 px borders and a 26 px caption bar.
 inline constexpr QSize kDesignFrame(8, 34);
 
+// Room kept between a control and the window's right edge where the window
+// widens for it (a long result, a caption drawn wider than designed), px.
+inline constexpr int kRightMargin = 8;
+
 // A picture box is a label named "Image…": it shows a picture, never text.
 inline bool IsPictureBox(const QObject *label)
 {

@@ -1,6 +1,7 @@
 #include "FormKit.h"
 
 #include "AccessibleNames.h"
+#include "CaptionLayout.h"
 #include "Controls.h"
 #include "CopyResults.h"
 #include "FitScreen.h"
@@ -24,9 +25,6 @@
 namespace velorix {
 
 namespace {
-
-// Room kept between a result and the window's right edge, px.
-constexpr int kResultMargin = 8;
 
 // QLineEdit's own limit, which stands for "no maximum length" in a definition.
 constexpr int kQtDefaultMaxLength = 32767;
@@ -204,7 +202,10 @@ void FitToText(QLabel *label)
         layout.beginLayout();
         const QTextLine line = layout.createLine();
         layout.endLayout();
-        textSize = QSize(qCeil(line.naturalTextWidth()), qCeil(line.height()));
+        // The document's line is as high as its fonts' ascent, descent and
+        // leading (a fallback face under Windows' GDI may bring leading).
+        textSize =
+            QSize(qCeil(line.naturalTextWidth()), qCeil(line.ascent() + line.descent() + line.leading()));
     } else {
         // Centring is left out, as QLabel leaves it out: only the size counts.
         const Qt::Alignment align = QStyle::visualAlignment(
@@ -232,7 +233,7 @@ void ShowNumber(QLabel *label, Ext x)
     // A window that scrolls widens its scrolled content instead.
     QWidget *window = label->window();
     QWidget *controls = label->parentWidget() == window ? window : ControlsOf(window);
-    const int right = label->mapTo(controls, QPoint(label->width(), 0)).x() + kResultMargin;
+    const int right = label->mapTo(controls, QPoint(label->width(), 0)).x() + kRightMargin;
     if (right > controls->width())
         WidenControls(window, right, kDesignFrame);
 }
@@ -275,14 +276,15 @@ void FinishDesign(QWidget *window)
     // The window's one first-show step.  Measuring the labels' text loads
     // their fonts and shapes every line; it waits until the window is first
     // shown, before it first paints, so that start-up does it for the main
-    // window alone.  The labels are sized first, then the controls named
-    // from the captions as sized.
+    // window alone.  The labels are sized first, then the controls placed by
+    // the captions as sized, then named from them.
     OnFirstShow(window, [window, labels = std::move(labels)] {
         for (QLabel *label : labels) {
             FitToText(label);
             MakeRoomAboveAscent(label);
             KeepBaselineOverFallbacks(label);
         }
+        PlaceByCaptions(window);
         NameControls(window);
     });
     // A field without a stated maximum length takes text of any length; a

@@ -52,7 +52,8 @@ void ShowPicture(QLabel *box, const QString &resource);
 //    number in a field shows with the decimal separator in use (KeepPreset);
 //  - the title bar has the system menu, minimise and close, no maximise;
 //  - when the window is first shown, before it first paints: its labels are
-//    sized to their text, then its fields and results named (NameControls).
+//    sized to their text, its controls placed by the captions as drawn
+//    (PlaceByCaptions), then its fields and results named (NameControls).
 // A window with a "screenPos" property is shown there; one without is
 // centred on the desktop on its first showing.
 void FinishDesign(QWidget *window);
