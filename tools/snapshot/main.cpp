@@ -7,6 +7,8 @@
 //                                 filter design graphs with their readings
 #include "Forms.h"
 #include "Plots.h"
+#include "Unit11.h"
+#include "Unit5.h"
 #include "Unit7.h"
 
 #include <QApplication>
