@@ -1,6 +1,7 @@
 // Return or keypad Enter in a field of any calculator window gives what a
 // click on the button that reads the field gives: the same results, the same
-// boxes; the field keeps its text and the focus.
+// boxes; the field keeps its text and the focus.  On a focused button they
+// click it, as Space does.
 #include "TestKit.h"
 
 #include <QApplication>
@@ -172,6 +173,46 @@ private slots:
                              byClick.count(QStringLiteral("?")) < results.size(),
                          qPrintable(byClick.join(QLatin1Char('|'))));
         }
+    }
+
+    // Every button of every window.
+    void returnOnFocusedButton_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        for (const Window &w : kWindows) {
+            for (const auto &[button, fields] : w.buttons)
+                QTest::addRow("%s %s", w.name, button) << w.name << button;
+        }
+    }
+
+    void returnOnFocusedButton()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        TCalcForm *form = Calculator(window);
+        auto boxes = StartWindowTest(form);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        RunSteps(form, WindowNamed(window)->setup, {}, *boxes);
+        boxes->take();
+        const QStringList results = results_[window];
+        auto *pushButton = Control<QAbstractButton>(form, button);
+        const auto outcome = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            SetTexts(form, results, QStringLiteral("?"));
+            pushButton->setFocus(Qt::TabFocusReason);
+            if (key == Qt::Key_unknown)
+                Click(form, button);
+            else
+                QTest::keyClick(pushButton, key, modifiers);
+            return Texts(form, results) + boxes->take();
+        };
+        const QStringList byClick = outcome(Qt::Key_unknown, Qt::NoModifier);
+        QVERIFY(byClick.count(QStringLiteral("?")) < results.size());
+        QCOMPARE(outcome(Qt::Key_Return, Qt::NoModifier), byClick);
+        QCOMPARE(outcome(Qt::Key_Enter, Qt::KeypadModifier), byClick);
+        QCOMPARE(outcome(Qt::Key_Space, Qt::NoModifier), byClick);
+        // With a modifier Return is not a click.
+        QCOMPARE(outcome(Qt::Key_Return, Qt::ShiftModifier).count(QStringLiteral("?")), results.size());
     }
 };
 

@@ -1,6 +1,8 @@
 #include "EnterKey.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QList>
 #include <QPointer>
@@ -82,12 +84,40 @@ private:
     QList<QPointer<QAbstractButton>> buttons_;
 };
 
+// Return or Enter, with no modifier but the keypad's, on a focused button:
+// a click, through its clicked signal, as the mouse's.
+class ReturnClicks : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (!button || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    }
+};
+
 } // namespace
+
+void ClickOnReturn(QAbstractButton *button)
+{
+    static ReturnClicks *const clicks = new ReturnClicks(QCoreApplication::instance());
+    button->installEventFilter(clicks);
+}
 
 void ClickOnEnter(QAbstractButton *button, std::initializer_list<QLineEdit *> fields)
 {
     for (QLineEdit *field : fields)
         EnterClicks::of(field)->add(button);
+    ClickOnReturn(button);
 }
 
 QList<QAbstractButton *> ButtonsReading(const QLineEdit *field)
