@@ -28,8 +28,9 @@ QPointF At(const GraphArea &g, double x, double y)
 }
 
 // A point of a graph with dashed guides to its axes (left and bottom), and
-// its reading beside it on a light ground, inside the plot area.  A point
-// off the graph is drawn hollow at the area's edge.
+// its reading beside it, inside the plot area, in the ink alone: no ground
+// under it hides a curve of the picture.  A point off the graph is drawn
+// hollow at the area's edge.
 void DrawReading(QPainter &p, const GraphArea &g, double x, double y, const QString &text)
 {
     const QRectF area = AreaOf(g);
@@ -53,9 +54,6 @@ void DrawReading(QPainter &p, const GraphArea &g, double x, double y, const QStr
         box.moveRight(point.x() - 6);
     if (box.top() < area.top())
         box.moveTop(point.y() + 6);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 225));
-    p.drawRect(box);
     p.setPen(kInk);
     p.drawText(box, Qt::AlignCenter, text);
     p.restore();
