@@ -3,7 +3,9 @@
 // marks.  Every number in it is already written as Velorix shows numbers
 // (FormatNumber, with the decimal separator in use when it was built), and
 // the data types below are complete in this header, so whatever draws it (the
-// plots module) needs neither this library nor the number module.  No widget
+// plots module) needs neither this library nor the number module: a number
+// it computes itself (the difference of two readings) it writes through the
+// characteristic's `reading`, a pointer to this library's writer.  No widget
 // code.
 #pragma once
 
@@ -21,25 +23,30 @@ namespace velorix {
 enum class Scale { Linear, Log };
 
 // One quantity over the sample points: its values for drawing, and the
-// same values as text.
+// same values as text, in full and to the digits a reading shows.
 struct Column {
     QString name; // "Xc", "|Z|"
     QString unit; // "Ом"; empty for a ratio
     std::vector<double> values;
-    QStringList texts;
+    QStringList texts;      // 15 significant digits, as the windows show
+    QStringList readings{}; // 6 significant digits, for the readout
 
     // "Xc, Ом", or the name alone.
     QString heading() const { return unit.isEmpty() ? name : name + QStringLiteral(", ") + unit; }
 };
 
-// An axis: its title, its scale, the range it shows and its labelled ticks.
-// Positions on a logarithmic axis are decimal logarithms of the values.
+// An axis: its title (with the unit its labels are in, "f, МГц"), its
+// scale, the range it shows (a few percent beyond the data) and its
+// labelled ticks, and the unlabelled minor ticks of a logarithmic axis (at 2
+// and 5 times the decades).  Positions on a logarithmic axis are decimal
+// logarithms of the values.
 struct Axis {
     QString title;
     Scale scale = Scale::Linear;
     double from = 0, to = 1;
     std::vector<double> ticks;
-    QStringList tickTexts;
+    QStringList tickTexts; // at most 6 characters and a sign
+    std::vector<double> minorTicks{};
 
     // Where a value lies on the axis (its logarithm on a logarithmic one).
     double position(double value) const { return scale == Scale::Log ? std::log10(value) : value; }
@@ -54,7 +61,7 @@ struct Mark {
     double x = 0, y = 0;
     int axis = 0; // of a point: 0 left, 1 right
     QString tag;  // "f", "fср"
-    QString text; // "f = 1 кГц, Xc = 1591.54943091895 Ом"
+    QString text; // "f = 1 кГц, Xc = 1591.55 Ом", 6 significant digits
 };
 
 struct Characteristic {
@@ -67,6 +74,12 @@ struct Characteristic {
     Axis x;
     std::vector<Axis> yAxes; // the left one, and a right one where present
     std::vector<Mark> marks;
+    // The values the curve was computed from, "Q = 100", to tell a held
+    // curve from the current one.
+    QStringList inputs{};
+    // Writes a value (a difference of two readings) as a reading: 6
+    // significant digits, as Velorix shows numbers.
+    QString (*reading)(double value) = nullptr;
 
     // The data as text for the clipboard: the caption on the first line, the
     // column headings on the second, then one row per sample point, all
@@ -96,28 +109,37 @@ struct Characteristic {
     }
 };
 
+// What a calculation leaves to draw: its characteristic, or, in words, why
+// it has none ("C = -0.1 нФ не больше нуля: ...").
+struct Curve {
+    std::optional<Characteristic> characteristic;
+    QString none;
+};
+
 // The characteristics of the calculators, each from what its window read and
 // remembered, with f in kHz, C in nF, L in uH and R in Ohm.  Each curve
-// takes the window's own formula at every sample point and has the entered
-// value among its sample points.  None when the circuit has no curve to
-// draw (a frequency, a capacitance, a resistance not above zero).
+// takes the window's own formula at every sample point, sampled more densely
+// where it bends, and has every marked value among its sample points (under
+// 500 of them); a point beyond the double range is left out.  None, with
+// the reason, when the circuit has no curve to draw (a frequency, a
+// capacitance, a resistance not above zero).
 
 // Xc(f), f/100 to 100 f, both axes logarithmic.
-std::optional<Characteristic> CapacitorReactanceCurve(Ext C, Ext f);
+Curve CapacitorReactanceCurve(Ext C, Ext f);
 // XL(f), the same.
-std::optional<Characteristic> InductorReactanceCurve(Ext L, Ext f);
+Curve InductorReactanceCurve(Ext L, Ext f);
 // |Z|(f) and φ(f) of R and C in series, four decades around f, and the
 // corner frequency 1 / (2 pi R C).
-std::optional<Characteristic> SeriesRcCurve(Ext C, Ext R, Ext f);
+Curve SeriesRcCurve(Ext C, Ext R, Ext f);
 // The same in parallel.
-std::optional<Characteristic> ParallelRcCurve(Ext C, Ext R, Ext f);
+Curve ParallelRcCurve(Ext C, Ext R, Ext f);
 // |Z|(f) of a parallel resonant circuit over f0 ± 3 П, П = f0 / Q, with f0
 // and Rp, the band edges where |Z| = Rp / √2, and the signal frequency fс
 // with its |Z| where the window computed one.
-std::optional<Characteristic> ResonanceCurve(Ext f0, Ext Q, Ext Rp, std::optional<Ext> fc);
+Curve ResonanceCurve(Ext f0, Ext Q, Ext Rp, std::optional<Ext> fc);
 // The attenuation of n filter sections, n σ1(2 Δf / П, β), dB, over
 // Δf from 0 to 2 max(Δf, П), with the requirement S at Δf and the pass
 // band's edge П / 2.
-std::optional<Characteristic> FilterAttenuationCurve(Ext P, Ext beta, Ext df, int n, Ext S);
+Curve FilterAttenuationCurve(Ext P, Ext beta, Ext df, int n, Ext S);
 
 } // namespace velorix

@@ -1,5 +1,6 @@
 #include "Characteristics.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QWidget>
 
@@ -15,29 +16,51 @@ std::function<void(QWidget *)> &Opener()
 
 } // namespace
 
-CharacteristicSource::CharacteristicSource(QWidget *window) : QObject(window) {}
+CharacteristicSource::CharacteristicSource(QWidget *window, const QAbstractButton *drawnBy)
+    : QObject(window), drawnBy_(drawnBy)
+{
+}
 
-std::optional<Characteristic> CharacteristicSource::build() const
+Curve CharacteristicSource::build() const
 {
     if (!builder_)
-        return std::nullopt;
+        return {std::nullopt,
+                QStringLiteral("Характеристика появится после расчёта кнопкой «%1».").arg(drawnByName())};
+    if (!outOfDate_.isEmpty())
+        return {std::nullopt,
+                QStringLiteral("Показана прежняя кривая: %1. Новая появится после расчёта кнопкой «%2».")
+                    .arg(outOfDate_, drawnByName())};
     try {
         return builder_();
-    } catch (const CalcError &) {
+    } catch (const CalcError &e) {
         ResetFloatEnvironment();
-        return std::nullopt;
+        return {std::nullopt, QStringLiteral("Кривая не вычисляется: %1.").arg(e.message())};
     }
+}
+
+QString CharacteristicSource::drawnByName() const
+{
+    return drawnBy_->accessibleName().isEmpty() ? drawnBy_->text() : drawnBy_->accessibleName();
 }
 
 void CharacteristicSource::setBuilder(CharacteristicBuilder builder)
 {
     builder_ = std::move(builder);
+    outOfDate_.clear();
     emit changed();
 }
 
-void AddCharacteristic(QWidget *window)
+void CharacteristicSource::setOutOfDate(const QString &reason)
 {
-    new CharacteristicSource(window); // owned by the window
+    if (!builder_ || reason == outOfDate_)
+        return;
+    outOfDate_ = reason;
+    emit changed();
+}
+
+void AddCharacteristic(QWidget *window, const QAbstractButton *drawnBy)
+{
+    new CharacteristicSource(window, drawnBy); // owned by the window
     auto *show = new QAction(QStringLiteral("Характеристика"), window);
     show->setObjectName(QStringLiteral("ShowCharacteristic"));
     show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -58,6 +81,12 @@ void UpdateCharacteristic(QWidget *window, CharacteristicBuilder builder)
 {
     if (CharacteristicSource *source = CharacteristicOf(window))
         source->setBuilder(std::move(builder));
+}
+
+void CharacteristicOutOfDate(QWidget *window, const QString &reason)
+{
+    if (CharacteristicSource *source = CharacteristicOf(window))
+        source->setOutOfDate(reason);
 }
 
 void SetCharacteristicOpener(std::function<void(QWidget *)> opener) { Opener() = std::move(opener); }

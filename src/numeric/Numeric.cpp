@@ -425,8 +425,11 @@ Ext ParseNumber(const QString &text)
     return Ext(negative ? -value : value);
 }
 
-QString FormatNumber(Ext x)
+QString FormatNumber(Ext x) { return FormatSignificant(x, 15); }
+
+QString FormatSignificant(Ext x, int significant)
 {
+    significant = std::clamp(significant, 1, 15);
     const long double v = x.value();
     if (std::isnan(v))
         throw CalcError::invalidOperation();
@@ -443,11 +446,11 @@ QString FormatNumber(Ext x)
     std::string digits = text.substr(0, 1) + text.substr(2, ePos - 2); // 18 digits
     int e = std::stoi(text.substr(ePos + 1)) + 1;                      // 0.d1d2... * 10^e
 
-    // Round the 18 digits to 15 on the 16th digit alone.
-    const bool up = digits[15] >= '5';
-    digits.resize(15);
+    // Round the 18 digits to the wanted ones on the next digit alone.
+    const bool up = digits[size_t(significant)] >= '5';
+    digits.resize(size_t(significant));
     if (up) {
-        int k = 14;
+        int k = significant - 1;
         while (k >= 0 && digits[k] == '9')
             digits[k--] = '0';
         if (k >= 0) {
@@ -464,7 +467,7 @@ QString FormatNumber(Ext x)
     if (v < 0)
         out += QLatin1Char('-');
     const auto d = QString::fromLatin1(digits);
-    if (e > 15 || e < -3) {
+    if (e > significant || e < -3) {
         out += d[0];
         if (d.size() > 1) {
             out += sep;

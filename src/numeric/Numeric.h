@@ -123,6 +123,9 @@ Ext ParseNumber(const QString &text);
 
 // The general format with 15 significant digits.
 QString FormatNumber(Ext x);
+// The same with 1 to 15 significant digits, in exponent form from 10 to the
+// power of that count on: 1234567 to 6 digits shows "1.23457E6".
+QString FormatSignificant(Ext x, int significant);
 
 // A reading to a fixed number of decimals (0 to 18), correctly rounded, with
 // the decimal separator: 12.345 to two decimals shows "12.35" or "12,35"

@@ -15,10 +15,10 @@ public:
 
     QWidget *createWindow(const QWidget *calculator) override { return new PlotWindow(calculator, warning_); }
 
-    void draw(QWidget *window, const velorix::Characteristic &characteristic) override
+    void draw(QWidget *window, const velorix::Curve &curve) override
     {
         if (auto *plot = qobject_cast<PlotWindow *>(window))
-            plot->draw(characteristic);
+            plot->draw(curve);
     }
 
 private:

@@ -27,9 +27,10 @@ public:
     virtual QWidget *createWindow(const QWidget *calculator) = 0;
 
     // Draws a characteristic in a window that createWindow made, in place of
-    // the one it showed.
-    virtual void draw(QWidget *window, const velorix::Characteristic &characteristic) = 0;
+    // the one it showed; or, for a curve that has none, keeps the last one
+    // greyed (or none) and states why.
+    virtual void draw(QWidget *window, const velorix::Curve &curve) = 0;
 };
 
-#define VELORIX_PLOT_MODULE_IID "org.velorix.Velorix.PlotModule/1"
+#define VELORIX_PLOT_MODULE_IID "org.velorix.Velorix.PlotModule/2"
 Q_DECLARE_INTERFACE(PlotModule, VELORIX_PLOT_MODULE_IID)

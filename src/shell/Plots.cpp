@@ -81,8 +81,7 @@ void Draw(QWidget *calculator)
     if (!plot.window || !plot.stale)
         return;
     plot.stale = false;
-    if (const std::optional<Characteristic> c = CharacteristicOf(calculator)->build())
-        Module()->draw(plot.window, *c);
+    Module()->draw(plot.window, CharacteristicOf(calculator)->build());
 }
 
 void Open(QWidget *calculator)

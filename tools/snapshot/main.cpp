@@ -3,17 +3,25 @@
 //   velorix_snapshot --docs DIR   the pictures of the documentation: the main
 //                                 window with its first menu open, the
 //                                 single-supply bias window with a worked example,
-//                                 the series RC window's characteristic and the
-//                                 filter design graphs with their readings
+//                                 the series RC window's characteristic with its
+//                                 cursors, the oscillating circuit's with a held
+//                                 curve and the filter design graphs with their
+//                                 readings
+//   velorix_snapshot --plots DIR  characteristic windows in further states, and
+//                                 an exported picture, for a look by eye
 #include "Forms.h"
 #include "Plots.h"
 #include "Unit11.h"
+#include "Unit13.h"
+#include "Unit3.h"
 #include "Unit5.h"
+#include "Unit6.h"
 #include "Unit7.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGraphicsView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -106,27 +114,105 @@ bool Run(QWidget *window, const QStringList &fields, const QStringList &buttons)
     return true;
 }
 
+// The events a user's event loop would have handled by now, the deferred
+// deletions of Qt Charts included.
+void Settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// Presses a key in a characteristic window's chart, count times.
+void Press(QWidget *plot, int key, Qt::KeyboardModifiers modifiers, int count = 1)
+{
+    auto *view = plot->findChild<QGraphicsView *>();
+    for (int i = 0; i < count && view; ++i) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(view, &press);
+    }
+    Settle();
+}
+
+// A calculator's characteristic window, shown.
+QWidget *ShownPlot(QWidget *calculator)
+{
+    QWidget *plot = velorix::CharacteristicWindow(calculator);
+    if (plot) {
+        plot->show();
+        Settle();
+    }
+    return plot;
+}
+
 // The characteristic of a 100 nF capacitor and a 1 kOhm resistor in series
-// at 1 kHz, with the mouse over the curve near 3 kHz.
+// at 1 kHz, the cursor moved by the keyboard near 3 kHz and the second one
+// at the end.
 QImage SeriesRcCharacteristic()
 {
     velorix::SetDecimalSeparator(QLatin1Char(','));
     if (!Run(Form5, {"100", "1000", "1", "10"}, {"Button1"}))
         return {};
-    QWidget *plot = velorix::CharacteristicWindow(Form5);
+    QWidget *plot = ShownPlot(Form5);
     if (!plot)
         return {};
-    plot->show();
-    QApplication::processEvents();
-    auto *view = plot->findChild<QGraphicsView *>();
-    if (!view)
-        return {};
-    const QPointF at(view->viewport()->width() * 0.62, view->viewport()->height() / 2.0);
-    QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(view->viewport(), &move);
-    QApplication::processEvents();
+    Press(plot, Qt::Key_Home, Qt::NoModifier);
+    Press(plot, Qt::Key_Right, Qt::ShiftModifier, 13);
+    Press(plot, Qt::Key_End, Qt::ControlModifier);
     return plot->grab().toImage();
+}
+
+// The oscillating circuit at 465 kHz, 100 uH: Q = 50 held, Q = 100 drawn,
+// the signal at 475 kHz.
+QImage HeldResonanceCurve()
+{
+    velorix::SetDecimalSeparator(QLatin1Char(','));
+    if (!Run(Form13, {"465", "100", "50", "475"}, {"Button1", "Button2", "Button3"}))
+        return {};
+    QWidget *plot = ShownPlot(Form13);
+    if (!plot)
+        return {};
+    Press(plot, Qt::Key_H, Qt::ControlModifier);
+    if (!Run(Form13, {QString(), QString(), "100", QString()}, {"Button2", "Button3"}))
+        return {};
+    Settle();
+    Press(plot, Qt::Key_Home, Qt::NoModifier);
+    Press(plot, Qt::Key_Right, Qt::ShiftModifier, 16);
+    return plot->grab().toImage();
+}
+
+// Further states, for a look by eye.
+bool SavePlots(const QString &dir)
+{
+    velorix::SetDecimalSeparator(QLatin1Char(','));
+    const auto save = [&](QWidget *calculator, const QString &name) {
+        QWidget *plot = ShownPlot(calculator);
+        return plot && plot->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+    };
+    bool ok = Run(Form3, {"0,001", "0,05"}, {"Button1"}) && save(Form3, QStringLiteral("capacitor-1pF-50Hz"));
+    ok = ok && Run(Form3, {"-0,1", QString()}, {"Button1"}) &&
+         save(Form3, QStringLiteral("capacitor-negative"));
+    ok = ok && Run(Form6, {"0,000001", "1000", "1", "1"}, {"Button1"}) &&
+         save(Form6, QStringLiteral("parallel-rc-constant"));
+    ok = ok && Run(Form13, {"465", "100", "100", "1000"}, {"Button1", "Button2", "Button3"}) &&
+         save(Form13, QStringLiteral("resonance-fc-far"));
+    ok = ok && Run(Form13, {"1000", QString(), QString(), QString()}, {"Button1"}) &&
+         save(Form13, QStringLiteral("resonance-new-step-1"));
+    ok = ok && Run(Form13, {"1e13", "1e-10", "1e9", "1e13"}, {"Button1", "Button2", "Button3"}) &&
+         save(Form13, QStringLiteral("resonance-q-1e9"));
+    QStringList fields(11);
+    fields[0] = "465", fields[1] = "9", fields[2] = "40", fields[3] = "10", fields[4] = "0,006",
+    fields[10] = "8";
+    ok = ok && Run(Form11, fields, {"Button1", "Button2", "Button3"}) &&
+         save(Form11, QStringLiteral("filter"));
+    QWidget *plot = velorix::CharacteristicWindow(Form11);
+    bool saved = false;
+    ok = ok && plot &&
+         QMetaObject::invokeMethod(plot, "saveTo", Q_RETURN_ARG(bool, saved),
+                                   Q_ARG(QString, dir + QStringLiteral("/filter-export.png"))) &&
+         saved;
+    return ok;
 }
 
 // The filter design graphs after steps 1 to 3 of a 465 kHz filter, 9 kHz
@@ -150,6 +236,7 @@ bool SaveDocs(const QString &dir)
     return MainWindowWithMenu().save(dir + QStringLiteral("/main-window.png")) &&
            WorkedBiasExample().save(dir + QStringLiteral("/bias-one-supply.png")) &&
            SeriesRcCharacteristic().save(dir + QStringLiteral("/series-rc-characteristic.png")) &&
+           HeldResonanceCurve().save(dir + QStringLiteral("/resonance-held-curve.png")) &&
            MarkedDesignGraphs().save(dir + QStringLiteral("/filter-design-readings.png"));
 }
 
@@ -165,9 +252,10 @@ int main(int argc, char *argv[])
     velorix::CreateForms();
     const QStringList args = QCoreApplication::arguments().mid(1);
     const bool docs = !args.isEmpty() && args.front() == QLatin1String("--docs");
-    const QString dir = args.size() > (docs ? 1 : 0) ? args.last() : QStringLiteral(".");
+    const bool plots = !args.isEmpty() && args.front() == QLatin1String("--plots");
+    const QString dir = args.size() > (docs || plots ? 1 : 0) ? args.last() : QStringLiteral(".");
     QDir().mkpath(dir);
-    const bool saved = docs ? SaveDocs(dir) : SaveAll(dir);
+    const bool saved = docs ? SaveDocs(dir) : plots ? SavePlots(dir) : SaveAll(dir);
     velorix::DestroyForms();
     return saved ? 0 : 1;
 }

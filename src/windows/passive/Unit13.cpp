@@ -4,6 +4,10 @@
 #include "Circuits.h"
 #include "Reactance.h"
 
+#include <QScopeGuard>
+
+#include <tuple>
+
 TForm13 *Form13 = nullptr;
 
 using namespace velorix;
@@ -15,12 +19,13 @@ TForm13::TForm13(QWidget *parent) : TCalcForm(parent)
     ConnectClick(Button1, this, &TForm13::Button1Click, {Edit1, Edit2});
     ConnectClick(Button2, this, &TForm13::Button2Click, {Edit3});
     ConnectClick(Button3, this, &TForm13::Button3Click, {Edit4});
-    AddCharacteristic(this);
+    AddCharacteristic(this, Button2);
 }
 
 // Characteristic impedance rho = 2 pi f0 L.
 void TForm13::Button1Click()
 {
+    const auto follow = qScopeGuard([this] { FollowChain(); });
     const Ext f0 = ReadNumber(Edit1); // kHz
     f0_ = f0;
     const Ext L = ReadNumber(Edit2); // uH
@@ -28,14 +33,13 @@ void TForm13::Button1Click()
     const Ext rho = InductorReactance(L, f0); // Ohm
     rho_ = rho;
     ShowNumber(Label6, rho);
-
-    UpdateCharacteristic(this, [f0, Q = Q_, Rp = Rp_] { return ResonanceCurve(f0, Q, Rp, std::nullopt); });
 }
 
 // Resistance at resonance Rp = Q rho and pass band f0 / Q, from the f0 and
 // rho of the last characteristic-impedance step.
 void TForm13::Button2Click()
 {
+    const auto follow = qScopeGuard([this] { FollowChain(); });
     const Ext f0 = f0_, rho = rho_;
 
     const Ext Q = ReadNumber(Edit3);
@@ -48,6 +52,7 @@ void TForm13::Button2Click()
     const Ext P = Store(f0 / Q); // kHz
     ShowNumber(Label14, P);
 
+    drawn_ = Chain{f0, rho, Q, Rp};
     UpdateCharacteristic(this, [f0, Q, Rp] { return ResonanceCurve(f0, Q, Rp, std::nullopt); });
 }
 
@@ -55,6 +60,7 @@ void TForm13::Button2Click()
 // f0, Q and Rp of the earlier steps.
 void TForm13::Button3Click()
 {
+    const auto follow = qScopeGuard([this] { FollowChain(); });
     const Ext f0 = f0_, Q = Q_, Rp = Rp_;
 
     const Ext fc = ReadNumber(Edit4); // kHz
@@ -62,5 +68,23 @@ void TForm13::Button3Click()
     const Ext Z = ResonanceImpedance(f0, Q, Rp, fc); // Ohm
     ShowNumber(Label12, Z);
 
-    UpdateCharacteristic(this, [f0, Q, Rp, fc] { return ResonanceCurve(f0, Q, Rp, fc); });
+    if (drawn_ == Chain{f0_, rho_, Q, Rp})
+        UpdateCharacteristic(this, [f0, Q, Rp, fc] { return ResonanceCurve(f0, Q, Rp, fc); });
+}
+
+void TForm13::FollowChain()
+{
+    if (!drawn_)
+        return;
+    QStringList changed;
+    for (const auto &[name, now, then] : {std::tuple{"f0", f0_, drawn_->f0},
+                                          {"ρ", rho_, drawn_->rho},
+                                          {"Q", Q_, drawn_->Q},
+                                          {"Rp", Rp_, drawn_->Rp}}) {
+        if (!(now == then))
+            changed << QString::fromUtf8(name);
+    }
+    CharacteristicOutOfDate(this, changed.isEmpty() ? QString()
+                                                    : QStringLiteral("с её расчёта изменились значения ") +
+                                                          changed.join(QStringLiteral(", ")));
 }

@@ -5,6 +5,8 @@
 #include "FormKit.h"
 #include "ui_Unit13.h"
 
+#include <optional>
+
 // "Параметры колебательного контура"
 class TForm13 : public velorix::TCalcForm, private Ui::Form13 {
     Q_OBJECT
@@ -22,6 +24,16 @@ private:
     velorix::Ext rho_ = 0; // characteristic impedance, Ohm
     velorix::Ext Q_ = 0;   // quality factor
     velorix::Ext Rp_ = 0;  // resistance at resonance, Ohm
+
+    // The chain of values the characteristic shows, from the last
+    // successful step 2; after each step the characteristic is out of date
+    // while the remembered values differ from it.
+    struct Chain {
+        velorix::Ext f0, rho, Q, Rp;
+        bool operator==(const Chain &) const = default;
+    };
+    std::optional<Chain> drawn_;
+    void FollowChain();
 };
 
 // The window, created once at start-up (CreateCalculators).

@@ -12,7 +12,7 @@ TForm3::TForm3(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ConnectClick(Button1, this, &TForm3::Button1Click, {Edit1, Edit2});
-    AddCharacteristic(this);
+    AddCharacteristic(this, Button1);
 }
 
 void TForm3::Button1Click()

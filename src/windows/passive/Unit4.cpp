@@ -12,7 +12,7 @@ TForm4::TForm4(QWidget *parent) : TCalcForm(parent)
     setupUi(this);
     FinishDesign(this);
     ConnectClick(Button1, this, &TForm4::Button1Click, {Edit1, Edit2});
-    AddCharacteristic(this);
+    AddCharacteristic(this, Button1);
 }
 
 void TForm4::Button1Click()

@@ -14,7 +14,7 @@ TForm5::TForm5(QWidget *parent) : TCalcForm(parent)
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/series-rc.jpg"));
     ConnectClick(Button1, this, &TForm5::Button1Click, {Edit1, Edit2, Edit3, Edit4});
-    AddCharacteristic(this);
+    AddCharacteristic(this, Button1);
 }
 
 void TForm5::Button1Click()

@@ -14,7 +14,7 @@ TForm6::TForm6(QWidget *parent) : TCalcForm(parent)
     FinishDesign(this);
     ShowPicture(Image1, QStringLiteral(":/assets/parallel-rc.jpg"));
     ConnectClick(Button1, this, &TForm6::Button1Click, {Edit1, Edit2, Edit3, Edit4});
-    AddCharacteristic(this);
+    AddCharacteristic(this, Button1);
 }
 
 void TForm6::Button1Click()

@@ -5,6 +5,10 @@
 #include "CopyResults.h"
 #include "GraphMarks.h"
 
+#include <QScopeGuard>
+
+#include <tuple>
+
 TForm11 *Form11 = nullptr;
 
 using namespace velorix;
@@ -23,10 +27,7 @@ TForm11::TForm11(QWidget *parent) : TCalcForm(parent)
     ConnectClick(Label43, this, &TForm11::Label43Click);
     marks_ = new GraphMarks(Image2);
     AddResultLines(this, [this] { return marks_->resultLines(); });
-    AddCharacteristic(this);
-    // After the step's handler, whether it succeeded or failed.
-    for (QAbstractButton *step : {Button1, Button2, Button3})
-        connect(step, &QAbstractButton::clicked, this, &TForm11::UpdateReadings);
+    AddCharacteristic(this, Button3);
 }
 
 // Step 1: is a lumped-selectivity filter worth using?  It is when the
@@ -34,6 +35,8 @@ TForm11::TForm11(QWidget *parent) : TCalcForm(parent)
 // damping.
 void TForm11::Button1Click()
 {
+    // When the step ends, whether it succeeded or failed.
+    const auto readings = qScopeGuard([this] { UpdateReadings(); });
     f0_ = ReadNumber(Edit1); // kHz
     P_ = ReadNumber(Edit2);  // kHz
     d_ = ReadNumber(Edit5);
@@ -46,6 +49,8 @@ void TForm11::Button1Click()
 // the values of step 1.
 void TForm11::Button2Click()
 {
+    // When the step ends, whether it succeeded or failed.
+    const auto readings = qScopeGuard([this] { UpdateReadings(); });
     step2_.reset();
     const Ext beta = GeneralisedDamping(f0_, d_, P_); // generalised damping β
     ShowNumber(Label13, beta);
@@ -59,6 +64,8 @@ void TForm11::Button2Click()
 // one section gives σ1, dB (read off graph а).
 void TForm11::Button3Click()
 {
+    // When the step ends, whether it succeeded or failed.
+    const auto readings = qScopeGuard([this] { UpdateReadings(); });
     step3_.reset();
     const Ext sigma1 = ReadNumber(Edit11); // σ1, dB
     const Ext S = ReadNumber(Edit3);       // dB
@@ -112,12 +119,31 @@ void TForm11::UpdateReadings()
                            beta);
     const bool designed = current && step3_ && step3_->basis == step2_;
     marks_->setTransfer(designed && step3_->n >= 1 ? std::optional(step3_->n) : std::nullopt, beta);
-    if (!designed || shown_ == std::pair(*step2_, *step3_))
+    if (designed && shown_ != std::pair(*step2_, *step3_)) {
+        shown_ = std::pair(*step2_, *step3_);
+        UpdateCharacteristic(this, [s2 = *step2_, s3 = *step3_] {
+            return FilterAttenuationCurve(s2.P, s2.beta, s2.df, s3.n, s3.S);
+        });
+    }
+    if (!shown_)
         return;
-    shown_ = std::pair(*step2_, *step3_);
-    UpdateCharacteristic(this, [s2 = *step2_, s3 = *step3_] {
-        return FilterAttenuationCurve(s2.P, s2.beta, s2.df, s3.n, s3.S);
-    });
+    // What the characteristic's design no longer shares with the window.
+    const auto &[s2, s3] = *shown_;
+    QStringList changed;
+    for (const auto &[name, now, then] : {std::tuple{"f0", f0_, s2.f0}, {"П", P_, s2.P}, {"d", d_, s2.d}}) {
+        if (!(now == then))
+            changed << QString::fromUtf8(name);
+    }
+    QString reason;
+    if (!changed.isEmpty())
+        reason = QStringLiteral("с её расчёта шаг 1 изменил значения ") + changed.join(QStringLiteral(", "));
+    else if (step2_ != s2)
+        reason = step2_ ? QStringLiteral("с её расчёта шаг 2 дал другие значения")
+                        : QStringLiteral("шаг 2 с её расчёта не выполнен");
+    else if (step3_ != s3)
+        reason = step3_ ? QStringLiteral("с её расчёта шаг 3 дал другие значения")
+                        : QStringLiteral("шаг 3 с её расчёта не выполнен");
+    CharacteristicOutOfDate(this, reason);
 }
 
 void TForm11::Label43Click()

@@ -55,9 +55,11 @@ private:
     std::optional<std::pair<Step2, Step3>> shown_;
     velorix::GraphMarks *marks_;
 
-    // After each of steps 1 to 3: σ1 is marked while step 2's f0, П and d
-    // are still the remembered ones, and Кф while, besides, step 3 came
-    // after that step 2; then the characteristic follows a changed design.
+    // At the end of each of steps 1 to 3, whether it succeeded or failed: σ1
+    // is marked while step 2's f0, П and d are still the remembered ones, and
+    // Кф while, besides, step 3 came after that step 2; then the
+    // characteristic follows a changed design, and is out of date while the
+    // remembered values differ from the design it shows.
     void UpdateReadings();
 };
 
