@@ -64,6 +64,27 @@ QList<QStringList> CopiedData(QWidget *plot)
     return rows;
 }
 
+// Runs steps in a calculator window brought to the front; false when it
+// does not come to the front.
+bool RunIn(TCalcForm *form, const QStringList &steps, BoxRecorder &boxes)
+{
+    form->activateWindow();
+    const bool active = QTest::qWaitForWindowActive(form);
+    RunSteps(form, steps, {}, boxes);
+    return active;
+}
+
+// Starts a window test, runs the steps and opens the window's plot; null
+// when it does not open.
+QWidget *PlotAfter(TCalcForm *form, const QStringList &steps, std::unique_ptr<BoxRecorder> &boxes)
+{
+    boxes = StartWindowTest(form);
+    if (!QTest::qWaitForWindowActive(form))
+        return nullptr;
+    RunSteps(form, steps, {}, *boxes);
+    return OpenPlot(form);
+}
+
 // Whether the plot's copy commands leave the clipboard as it was: both its
 // data (Ctrl+Shift+C) and its picture (Ctrl+C).
 bool CopiesNothing(QWidget *plot)
@@ -120,10 +141,7 @@ private slots:
     // nothing (first: no test before has drawn the filter's curve).
     void emptyPlot()
     {
-        boxes = StartWindowTest(Form11);
-        QVERIFY(QTest::qWaitForWindowActive(Form11));
-        RunSteps(Form11, {"Edit1=465", "Edit2=9", "Edit5=0.006", "Button1"}, {}, *boxes);
-        QWidget *plot = OpenPlot(Form11);
+        QWidget *plot = PlotAfter(Form11, {"Edit1=465", "Edit2=9", "Edit5=0.006", "Button1"}, boxes);
         QVERIFY(plot);
         QAccessibleInterface *chart =
             QAccessible::queryAccessibleInterface(plot->findChild<QGraphicsView *>());
@@ -317,26 +335,19 @@ private slots:
         QFETCH(QString, why);
         QFETCH(QStringList, recover);
         TCalcForm *form = Calculator(window);
-        boxes = StartWindowTest(form);
-        QVERIFY(QTest::qWaitForWindowActive(form));
-        RunSteps(form, steps, {}, *boxes);
-        QWidget *plot = OpenPlot(form);
+        QWidget *plot = PlotAfter(form, steps, boxes);
         QVERIFY(plot);
         QCOMPARE(OutOfDate(plot), QString());
         const QList<QStringList> before = CopiedData(plot);
 
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form));
-        RunSteps(form, change, {}, *boxes);
+        QVERIFY(RunIn(form, change, *boxes));
         boxes->take();
         QVERIFY2(OutOfDate(plot).contains(why), qPrintable(OutOfDate(plot)));
         QVERIFY(CopiesNothing(plot));
         // The greyed curve is still the last one drawn.
         QCOMPARE(plot->findChild<QLabel *>(QStringLiteral("Marks"))->text().isEmpty(), false);
 
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form));
-        RunSteps(form, recover, {}, *boxes);
+        QVERIFY(RunIn(form, recover, *boxes));
         QCOMPARE(boxes->take(), QStringList());
         QCOMPARE(OutOfDate(plot), QString());
         const QList<QStringList> after = CopiedData(plot);
@@ -348,13 +359,9 @@ private slots:
     // range go, the rest of the curve is drawn, the row at f is the window's.
     void overflowingPointsDropped()
     {
-        boxes = StartWindowTest(Form3);
-        QVERIFY(QTest::qWaitForWindowActive(Form3));
-        RunSteps(Form3, {"Edit1=100", "Edit2=1", "Button1"}, {}, *boxes);
-        QWidget *plot = OpenPlot(Form3);
-        Form3->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Form3));
-        RunSteps(Form3, {"Edit2=1e307", "Button1"}, {}, *boxes);
+        QWidget *plot = PlotAfter(Form3, {"Edit1=100", "Edit2=1", "Button1"}, boxes);
+        QVERIFY(plot);
+        QVERIFY(RunIn(Form3, {"Edit2=1e307", "Button1"}, *boxes));
         QCOMPARE(boxes->take(), QStringList());
         QCOMPARE(OutOfDate(plot), QString());
         const QList<QStringList> rows = CopiedData(plot);
@@ -453,16 +460,12 @@ private slots:
     // it, and the copied data add its columns, labelled with what differs.
     void heldCurve()
     {
-        boxes = StartWindowTest(Form13);
-        QVERIFY(QTest::qWaitForWindowActive(Form13));
-        RunSteps(Form13, {"Edit1=465", "Edit2=100", "Button1", "Edit3=100", "Button2"}, {}, *boxes);
-        QWidget *plot = OpenPlot(Form13);
+        QWidget *plot =
+            PlotAfter(Form13, {"Edit1=465", "Edit2=100", "Button1", "Edit3=100", "Button2"}, boxes);
         QVERIFY(plot);
         const QList<QStringList> before = CopiedData(plot);
         QTest::keyClick(plot, Qt::Key_H, Qt::ControlModifier);
-        Form13->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Form13));
-        RunSteps(Form13, {"Edit3=50", "Button2"}, {}, *boxes);
+        QVERIFY(RunIn(Form13, {"Edit3=50", "Button2"}, *boxes));
         const QList<QStringList> rows = CopiedData(plot);
         QCOMPARE(rows[1].size(), 4);
         QVERIFY2(rows[1][2].startsWith(QStringLiteral("f, кГц (Q = 100,")), qPrintable(rows[1][2]));
@@ -480,10 +483,8 @@ private slots:
     // Exports are light on white with no frame, whatever the palette.
     void exportIsWhite()
     {
-        boxes = StartWindowTest(Form5);
-        QVERIFY(QTest::qWaitForWindowActive(Form5));
-        RunSteps(Form5, {"Edit1=100", "Edit2=1000", "Edit3=1", "Edit4=10", "Button1"}, {}, *boxes);
-        QWidget *plot = OpenPlot(Form5);
+        QWidget *plot =
+            PlotAfter(Form5, {"Edit1=100", "Edit2=1000", "Edit3=1", "Edit4=10", "Button1"}, boxes);
         QVERIFY(plot);
         QPalette dark = plot->palette();
         dark.setColor(QPalette::Window, QColor(30, 30, 30));

@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 using velorix::Axis;
 using velorix::Characteristic;
@@ -163,8 +164,11 @@ PlotWindow::PlotWindow(const QWidget *calculator, std::function<void(const QStri
             QGuiApplication::clipboard()->setImage(image(devicePixelRatioF()));
     })->setObjectName(QStringLiteral("CopyImage"));
     AddAction(this, QStringLiteral("Копировать отсчёты"), QKeySequence(), [this] {
+        // The marks' text, and the readings of the cursors when there are.
         if (current())
-            QGuiApplication::clipboard()->setText(exportText());
+            QGuiApplication::clipboard()->setText(readout_->text().isEmpty()
+                                                      ? exportText()
+                                                      : exportText() + QLatin1Char('\n') + readout_->text());
     })->setObjectName(QStringLiteral("CopyReadings"));
     AddAction(this, QStringLiteral("Сохранить…"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
         if (current())
@@ -304,9 +308,11 @@ void PlotWindow::redraw()
     // The axes follow a zoom; the overlays follow the axes.
     connect(x, &QValueAxis::rangeChanged, this, &PlotWindow::placeOverlays);
 
+    // The current curves first, so that they take the theme's colours; the
+    // held ones in muted versions of them.
+    drawCurves(c, false, QString());
     for (const Characteristic &h : held_)
         drawCurves(h, true, HeldLabel(h, c));
-    drawCurves(c, false, QString());
 
     // The marks, in a colour apart from the curves', each with its text;
     // grey with the curves when out of date.
@@ -383,8 +389,8 @@ void PlotWindow::drawCurves(const Characteristic &c, bool held, const QString &l
         curve->attachAxis(ys[c.curveAxis[i]]);
         QPen pen = curve->pen();
         if (held) {
-            // A muted colour, dashed, under the current curve.
-            QColor muted = pen.color();
+            // A muted version of the current curve's colour, dashed.
+            QColor muted = i < curves_.size() ? curves_[i]->pen().color() : pen.color();
             muted.setHsv(muted.hsvHue(), muted.hsvSaturation() / 3, std::min(255, muted.value() + 40));
             pen.setColor(muted);
             pen.setStyle(Qt::DashLine);
@@ -479,12 +485,15 @@ void PlotWindow::placeMarkTexts()
                     boxes.emplace_back(QPointF(p.x() - 5 - size.width(), y), size);
                 }
             } else {
-                // Around the point, nearest first.
+                // Around the point, nearest first: diagonally, then beside it.
                 for (double d : {6.0, 14.0, 28.0}) {
                     boxes.emplace_back(QPointF(p.x() + d, p.y() - d - size.height()), size);
                     boxes.emplace_back(QPointF(p.x() - d - size.width(), p.y() - d - size.height()), size);
                     boxes.emplace_back(QPointF(p.x() + d, p.y() + d), size);
                     boxes.emplace_back(QPointF(p.x() - d - size.width(), p.y() + d), size);
+                    boxes.emplace_back(QPointF(p.x() + d + 2, p.y() - size.height() / 2), size);
+                    boxes.emplace_back(QPointF(p.x() - d - 2 - size.width(), p.y() - size.height() / 2),
+                                       size);
                 }
             }
             return boxes;
@@ -597,25 +606,15 @@ void PlotWindow::showCursors()
 
 bool PlotWindow::keyPress(QKeyEvent *event)
 {
-    const bool second = event->modifiers() & Qt::ControlModifier;
-    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
-    const int many = 1 << 30;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        moveCursor(-step, second);
-        return true;
-    case Qt::Key_Right:
-        moveCursor(step, second);
-        return true;
-    case Qt::Key_Home:
-        moveCursor(-many, second);
-        return true;
-    case Qt::Key_End:
-        moveCursor(many, second);
-        return true;
-    default:
+    // Samples each key moves the cursor by (Shift: ten), or to an end.
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1, many = 1 << 30;
+    const std::map<int, int> moves{
+        {Qt::Key_Left, -step}, {Qt::Key_Right, step}, {Qt::Key_Home, -many}, {Qt::Key_End, many}};
+    const auto move = moves.find(event->key());
+    if (move == moves.end())
         return false;
-    }
+    moveCursor(move->second, event->modifiers() & Qt::ControlModifier);
+    return true;
 }
 
 QString PlotWindow::exportText() const { return marks_->text(); }
