@@ -12,9 +12,9 @@
 # edition needs: the MinGW-w64 cross compiler, Wine to run and test it, NSIS
 # for its installer, nasm and Ninja for building Qt and libjpeg-turbo from
 # Debian's source packages (a deb-src entry is added when there is none),
-# Xvfb with xwininfo to see the installed program's window, and the
-# ru_RU.UTF-8 and en_US.UTF-8 locales, which Wine needs to give the locale
-# tests Russian and English regional settings.
+# Xvfb with xwininfo to see the installed program's windows and xdotool to
+# type into them, and the ru_RU.UTF-8 and en_US.UTF-8 locales, which Wine
+# needs to give the locale tests Russian and English regional settings.
 set -euo pipefail
 
 packages=(
@@ -32,7 +32,7 @@ case "${1:-}" in
   fuzz) packages=(cmake make clang libclang-rt-14-dev qt6-base-dev) ;;
   windows)
     packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine nsis nasm ninja-build
-      patch xvfb xauth x11-utils) ;;
+      patch xvfb xauth x11-utils xdotool) ;;
   *) echo "usage: $0 [bench|fuzz|windows]" >&2; exit 2 ;;
 esac
 

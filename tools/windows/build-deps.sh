@@ -1,26 +1,33 @@
 #!/usr/bin/env bash
-# Prints the prefix of Qt and libjpeg-turbo cross-built for 64-bit Windows,
-# building it first (recipe.sh) when the cache has none for this key.
+# Prints the prefix of Qt, Qt Charts and libjpeg-turbo cross-built for
+# 64-bit Windows, building it first when the cache has none for this key, in
+# two cached steps: qtbase and libjpeg-turbo (recipe.sh), then Qt Charts on a
+# copy of that prefix (recipe-charts.sh), so that a change to the second
+# step rebuilds only the second.
 #
-# The key covers what is built: the versions of the source packages, the
-# host Qt version, the MinGW compiler version, and the text of recipe.sh,
-# toolchain.cmake and the patches.  Nothing in this file is part of it.
+# Each step's key covers what it builds: the versions of its source
+# packages, and the text of its recipe, toolchain.cmake (and the patches);
+# the first step's also the host Qt and MinGW compiler versions, and the
+# second step's the first step's key.  Nothing in this file is part of them.
 #
 # - A lock (flock) per key: a second run for the same key waits for the
-#   first and then uses its prefix.  The prefix is moved into place only when
+#   first and then uses its prefix.  A prefix is moved into place only when
 #   complete, and the work folder goes whatever happens (a folder left by a
 #   killed run is removed by the next run that finds its lock free).
 # - Package lists older than a day are updated before the versions are read.
 # - Prefixes are pruned: the two used last stay, and any prefix in use (see
-#   prefix.sh) or being built stays too.
+#   use_prefix in common.sh) or being built stays too.
 #
-# The recipe runs from a copy taken when the key is computed, and this
+# The recipes run from copies taken when the keys are computed, and this
 # script is read whole before it runs, so that a file changed in the
 # checkout during a build (an edit, a checkout of another branch) changes
 # neither the build nor its key.
 #
 #   VELORIX_CACHE   cache root (default ~/.cache/velorix)
 #   VELORIX_JOBS    parallel build jobs (default: the number of cores)
+#   VELORIX_SOURCES a folder of upstream archives, for a mirror that serves
+#                   a source package's .dsc but not its archives
+#                   (recipe-charts.sh)
 set -euo pipefail
 {
 here=$(cd "$(dirname "$0")" && pwd)
@@ -62,46 +69,73 @@ source_version() {
 }
 recipe_dir=$(mktemp -d)
 work=
+prefix=
 # shellcheck disable=SC2317 # run by the trap
 cleanup() { rm -rf "$recipe_dir" ${work:+"$work" "$prefix.partial"}; }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
-cp "$here/recipe.sh" "$here/toolchain.cmake" "$here"/*.patch "$recipe_dir/"
+cp "$here"/recipe*.sh "$here/toolchain.cmake" "$here"/*.patch "$recipe_dir/"
+
+# build_prefix KEY RECIPE ARGS...: $cache/mingw-qt-KEY, made by
+# `RECIPE PARTIAL ARGS...` in an empty work folder when the cache has no
+# complete one.  Everything of one key is guarded by its lock file, which is
+# never removed; the lock stays held (in fd lock_KEY) until this script ends,
+# so that no later step's pruning removes it meanwhile.
+declare -A held=()
+build_prefix() {
+  local key=$1 recipe=$2 lock
+  shift 2
+  prefix=$cache/mingw-qt-$key
+  exec {lock}>"$prefix.lock"
+  if [ ! -f "$prefix/.complete" ]; then
+    if ! flock -n "$lock"; then
+      echo "Waiting for another build of $prefix" >&2
+      flock "$lock"
+    fi
+  fi
+  if [ ! -f "$prefix/.complete" ]; then
+    work=$cache/work-$key
+    rm -rf "$work" "$prefix.partial" "$prefix"
+    mkdir -p "$work" "$prefix.partial"
+    echo "Cross-building $* into $prefix" >&2
+    (cd "$work" && "$recipe_dir/$recipe" "$prefix.partial" "$@") >&2
+    touch "$prefix.partial/.complete"
+    mv -T "$prefix.partial" "$prefix"
+    rm -rf "$work"
+    work=
+  fi
+  # The prefix's time is its last use.
+  touch "$prefix"
+  held[$key]=$lock
+}
+hash_of() { cat "$@" | sha256sum | cut -c1-12; }
+
+# Qt (qtbase) and libjpeg-turbo.
 sources=()
 for p in $("$recipe_dir/recipe.sh" --sources); do
   sources+=("$p=$(source_version "$p")")
 done
 host_qt=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 mingw=$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)
-recipe=$(cat "$recipe_dir/recipe.sh" "$recipe_dir/toolchain.cmake" "$recipe_dir"/*.patch | sha256sum | cut -c1-12)
-key=$(printf '%s\n' "${sources[@]}" "$host_qt" "$mingw" "$recipe" | sha256sum | cut -c1-16)
-prefix=$cache/mingw-qt-$key
+recipe=$(hash_of "$recipe_dir/recipe.sh" "$recipe_dir/toolchain.cmake" "$recipe_dir"/*.patch)
+base_key=$(printf '%s\n' "${sources[@]}" "$host_qt" "$mingw" "$recipe" | sha256sum | cut -c1-16)
+build_prefix "$base_key" recipe.sh "${sources[@]}"
+base=$prefix
 
-# Everything of one key is guarded by its lock file, which is never removed.
-exec {lock}>"$prefix.lock"
-if [ ! -f "$prefix/.complete" ]; then
-  if ! flock -n "$lock"; then
-    echo "Waiting for another build of $prefix" >&2
-    flock "$lock"
-  fi
-fi
-if [ ! -f "$prefix/.complete" ]; then
-  work=$cache/work-$key
-  rm -rf "$work" "$prefix.partial" "$prefix"
-  mkdir -p "$work"
-  echo "Cross-building ${sources[*]} into $prefix" >&2
-  (cd "$work" && "$recipe_dir/recipe.sh" "$prefix.partial" "${sources[@]}") >&2
-  touch "$prefix.partial/.complete"
-  mv -T "$prefix.partial" "$prefix"
-  rm -rf "$work"
-fi
-# The prefix's time is its last use.
-touch "$prefix"
-exec {lock}>&-
+# Qt Charts, on top of that prefix: its own step, so that it never rebuilds
+# qtbase.
+charts=()
+for p in $("$recipe_dir/recipe-charts.sh" --sources); do
+  charts+=("$p=$(source_version "$p")")
+done
+recipe=$(hash_of "$recipe_dir/recipe-charts.sh" "$recipe_dir/toolchain.cmake")
+key=charts-$(printf '%s\n' "$base_key" "${charts[@]}" "$recipe" | sha256sum | cut -c1-16)
+build_prefix "$key" recipe-charts.sh "$base" "${charts[@]}"
 
 # Pruning: a folder whose key's lock another run holds is in use or being
-# built.  Of the complete prefixes, the two used last stay.  (flock takes an
-# exclusive lock on a file opened for reading too.)
+# built, and this run's own prefixes stay.  Of the complete prefixes, the
+# two used last stay: a qtbase prefix and the Qt Charts prefix on it.
+# (flock takes an exclusive lock on a file opened for reading too.)
 old=()
 while IFS= read -r -d '' f; do old+=("$f"); done < <(
   find "$cache" -mindepth 1 -maxdepth 1 -type d -name 'mingw-qt-*' ! -name '*.partial' \
@@ -114,7 +148,7 @@ for f in "${old[@]}"; do
   k=${k#work-}
   # Without a lock file the folder is an older script's, which locks
   # nothing: it may be in use, and stays.
-  if [ "$k" = "$key" ] || [ ! -f "$cache/mingw-qt-$k.lock" ]; then continue; fi
+  if [ -n "${held[$k]:-}" ] || [ ! -f "$cache/mingw-qt-$k.lock" ]; then continue; fi
   exec {old_lock}<"$cache/mingw-qt-$k.lock"
   if flock -n "$old_lock"; then
     echo "Removing $f" >&2

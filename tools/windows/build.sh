@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Windows edition under build-windows/ (VELORIX_WINDOWS_BUILD):
 #   cmake/                      the CMake tree, MinGW-w64 against the cross-built Qt
-#   Velorix/                    the portable folder: Velorix.exe, the Qt and
-#                               MinGW runtime DLLs it needs, the platform and
-#                               style plugins, Qt's Russian texts and qt.conf
+#   Velorix/                    the portable folder: Velorix.exe, the
+#                               characteristic windows' module
+#                               velorix_plots.dll, the Qt and MinGW runtime
+#                               DLLs they need, the platform and style
+#                               plugins, Qt's Russian texts and qt.conf
 #   Velorix-V-windows-x64.zip   that folder, zipped
 #   Velorix-V-setup.exe         the installer (NSIS)
 #
@@ -43,17 +45,22 @@ cp /usr/share/qt6/translations/qtbase_ru.qm "$dist/translations/"
 printf '[Paths]\r\nPrefix=.\r\nPlugins=.\r\nTranslations=translations\r\n' >"$dist/qt.conf"
 
 # The characteristic windows' module, which the program loads from beside
-# itself, when the build has one (only with Qt Charts in the prefix).
-pending=("$dist/Velorix.exe" "$dist/platforms/qwindows.dll" "$dist/styles/qwindowsvistastyle.dll")
-if [ -f "$out/cmake/src/shell/velorix_plots.dll" ]; then
-  cp "$out/cmake/src/shell/velorix_plots.dll" "$dist/"
-  pending+=("$dist/velorix_plots.dll")
+# itself on first use: the program itself imports no Qt Charts DLL.
+[ -f "$out/cmake/src/shell/velorix_plots.dll" ] || {
+  echo "build.sh: no velorix_plots.dll: the prefix $prefix has no Qt Charts" >&2
+  exit 1
+}
+if "$mingw-objdump" -p "$out/cmake/src/shell/Velorix.exe" | grep -q 'DLL Name: Qt6Charts'; then
+  echo "build.sh: Velorix.exe imports Qt Charts, which only velorix_plots.dll may" >&2
+  exit 1
 fi
+cp "$out/cmake/src/shell/velorix_plots.dll" "$dist/"
+pending=("$dist/Velorix.exe" "$dist/velorix_plots.dll" "$dist/platforms/qwindows.dll"
+  "$dist/styles/qwindowsvistastyle.dll")
 
 # The DLLs that the program, its module and the plugins import, and those
 # they import in turn, from the prefix and MinGW's runtime: Qt's modules
-# (Qt6Charts.dll and the Qt6OpenGL*.dll it links, for the module) and
-# libstdc++, libgcc and winpthread.  Windows' own DLLs are found in none of
+# (Qt6Charts.dll for the module) and libstdc++, libgcc and winpthread.  Windows' own DLLs are found in none of
 # these.
 search=("$prefix/bin"
   "$(dirname "$("$mingw-g++-posix" -print-file-name=libstdc++-6.dll)")"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The README's picture of the Windows edition: the snapshot tool built for
-# Windows draws the single-supply bias window with its worked example on the
-# windows platform under Wine (Wine's GDI with font smoothing on, as
-# Windows has it by default), into docs/windows-bias-one-supply.png.
+# The README's pictures of the Windows edition: the snapshot tool built for
+# Windows draws the single-supply bias window with its worked example and
+# the series RC window's characteristic on the windows platform under Wine
+# (Wine's GDI with font smoothing on, as Windows has it by default), into
+# docs/windows-bias-one-supply.png and docs/windows-series-rc-characteristic.png.
 # Needs a `make windows` tree.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -25,5 +26,7 @@ xvfb-run -a -s "-screen 0 1920x1200x24" bash -c '
   /usr/lib/wine/wine64 wineboot --init
   /usr/lib/wine/wine64 regedit /S smoothing.reg
   LC_ALL=ru_RU.UTF-8 /usr/lib/wine/wine64 velorix_snapshot.exe --docs pictures'
-cp "$work/pictures/bias-one-supply.png" "$root/docs/windows-bias-one-supply.png"
-echo "$root/docs/windows-bias-one-supply.png"
+for picture in bias-one-supply series-rc-characteristic; do
+  cp "$work/pictures/$picture.png" "$root/docs/windows-$picture.png"
+  echo "$root/docs/windows-$picture.png"
+done
