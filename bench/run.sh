@@ -2,7 +2,8 @@
 # Runs the benchmarks of a build tree (configured with -DVELORIX_BENCH=ON):
 # start-up under an X server of its own (Xvfb, on a free display, stopped
 # afterwards) and on the offscreen platform, then click to result.  Prints
-# the table and writes BUILD/bench/results.json.
+# the table and writes BUILD/bench/results.json.  With valgrind installed it
+# also counts the instructions of a start-up and of the slowest click.
 #   bench/run.sh [BUILD] [RUNS] [CLICKS]
 set -euo pipefail
 build=${1:-build}
@@ -40,8 +41,16 @@ done
 [ -n "$display" ] || { echo "bench: Xvfb did not start" >&2; exit 1; }
 xauth -q -f "$auth" add ":$display" . "$cookie"
 
+valgrind=()
+if command -v valgrind >/dev/null; then
+  valgrind=(--valgrind "$(command -v valgrind)")
+else
+  echo "bench: valgrind is not installed; no instruction counts (tools/install-deps.sh bench)" >&2
+fi
+
 echo "Start-up: $runs runs of each program per platform (Xvfb on :$display, offscreen); clicks: $clicks per handler"
 DISPLAY=":$display" XAUTHORITY="$auth" "$bin/velorix_bench" \
   --program "$bin/velorix_bench_startup" --bare "$bin/velorix_bench_startup_qt" \
   --clicks "$bin/velorix_bench_clicks" --json "$bin/results.json" \
-  --runs "$runs" --clicks-per-handler "$clicks" --platforms xcb,offscreen --log "$bin/children.log"
+  --runs "$runs" --clicks-per-handler "$clicks" --platforms xcb,offscreen --log "$bin/children.log" \
+  "${valgrind[@]}"

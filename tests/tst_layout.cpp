@@ -21,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QFontInfo>
+#include <QPushButton>
 
 #include <map>
 
@@ -451,6 +452,36 @@ private slots:
             label->setGeometry(geometry);
         }
         QVERIFY2(differ.isEmpty(), qPrintable(differ.join(QStringLiteral("; "))));
+    }
+
+    // A window's push buttons paint themselves through the kit (FinishDesign)
+    // and must look, up and pressed, exactly as a push button Qt paints does:
+    // each button against a twin beside it (so as active, without focus) with
+    // its text, font, palette and size.
+    void buttonsLookAsQtPaintsThem_data() { FaceAndWindowTable(); }
+
+    void buttonsLookAsQtPaintsThem()
+    {
+        QWidget *window = ShownWindow();
+        if (!window)
+            return;
+        for (QPushButton *button : window->findChildren<QPushButton *>()) {
+            button->clearFocus();
+            QPushButton twin(button->text(), button->parentWidget());
+            twin.setFocusPolicy(Qt::NoFocus);
+            twin.setFont(button->font());
+            twin.setPalette(button->palette());
+            twin.setAutoDefault(button->autoDefault());
+            twin.setDefault(button->isDefault());
+            twin.setGeometry(button->geometry());
+            for (const bool down : {false, true}) {
+                button->setDown(down);
+                twin.setDown(down);
+                QVERIFY2(button->grab().toImage() == twin.grab().toImage(),
+                         qPrintable(QStringLiteral("%1 %2").arg(button->objectName(), down ? "down" : "up")));
+            }
+            button->setDown(false);
+        }
     }
 
     void controlsInsideClientArea_data() { FaceAndWindowTable(); }

@@ -6,7 +6,7 @@
 # package needs and Debian's qt6-charts-dev does not bring), and the tools
 # that check the desktop entry, the AppStream metadata and the Debian package.
 # `install-deps.sh bench` adds what the benchmarks need: an X server in
-# memory (Xvfb) and xauth for its cookie.  `install-deps.sh fuzz`
+# memory (Xvfb), xauth for its cookie, and valgrind to count instructions.  `install-deps.sh fuzz`
 # installs what `make fuzz` needs instead: clang and its libFuzzer and
 # sanitizer runtimes.  `install-deps.sh windows` adds what the Windows
 # edition needs: the MinGW-w64 cross compiler, Wine to run and test it, NSIS
@@ -28,7 +28,7 @@ packages=(
 )
 case "${1:-}" in
   '') ;;
-  bench) packages+=(xvfb xauth) ;;
+  bench) packages+=(xvfb xauth valgrind) ;;
   fuzz) packages=(cmake make clang libclang-rt-14-dev qt6-base-dev) ;;
   windows)
     packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine nsis nasm ninja-build

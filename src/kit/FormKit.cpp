@@ -14,12 +14,16 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTextLayout>
 #include <QtMath>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace velorix {
@@ -137,6 +141,43 @@ private:
     QLabel *box_;
     QString resource_;
     int scale_ = 0; // of the set shown; 0 before the first
+};
+
+// A push button's style option, as the button's own paint event fills it.
+struct ButtonOption : QPushButton {
+    static void Init(const QPushButton *button, QStyleOptionButton *option)
+    {
+        (button->*&ButtonOption::initStyleOption)(option);
+    }
+};
+
+// Paints a window's push buttons as QPushButton::paintEvent does, with the
+// painter's SmoothPixmapTransform hint off.  The hint changes no pixel of a
+// button without an icon on a screen of whole device pixel ratio: the style's
+// cached bevel is drawn one to one.  With it on, Qt's raster engine blends the
+// bevel line by line instead of copying it, and hands a bevel 96 px or more
+// tall (the two-supply bias window's button is 139 px) to its worker threads
+// at each press and release, which costs a click more than its handler does.
+class ButtonPaint : public QObject {
+public:
+    explicit ButtonPaint(QObject *parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        auto *button = static_cast<QPushButton *>(watched);
+        const qreal ratio = button->devicePixelRatioF();
+        if (!button->icon().isNull() || ratio != std::floor(ratio))
+            return false;
+        QStylePainter painter(button);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        QStyleOptionButton option;
+        ButtonOption::Init(button, &option);
+        painter.drawControl(QStyle::CE_PushButton, option);
+        return true;
+    }
 };
 
 // Runs its action when its window is first shown, then deletes itself.
@@ -287,6 +328,14 @@ void FinishDesign(QWidget *window)
         PlaceByCaptions(window);
         NameControls(window);
     });
+    ButtonPaint *buttonPaint = nullptr;
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (button->metaObject() != &QPushButton::staticMetaObject)
+            continue; // a subclass paints itself
+        if (!buttonPaint)
+            buttonPaint = new ButtonPaint(window);
+        button->installEventFilter(buttonPaint);
+    }
     // A field without a stated maximum length takes text of any length; a
     // number in a field shows with the separator in use.
     for (QLineEdit *field : window->findChildren<QLineEdit *>()) {

@@ -30,12 +30,14 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setupUi(this);
     const QUrl support(QStringLiteral(VELORIX_SUPPORT_URL));
     Label4->setText(support.host() + support.path());
-    velorix::FinishDesign(this);
     // The menu bar uses the menu font of the desktop the program was designed
     // on, Tahoma 8 pt (11 px), not the window's: all five entries fit in one row.
+    // Set first, the window's own font (FinishDesign) passes it by, and the
+    // menu bar lays its entries out once, not once per font.
     QFont menuFont(QStringLiteral("Tahoma"));
     menuFont.setPixelSize(11);
     MainMenu1->setFont(menuFont);
+    velorix::FinishDesign(this);
 
     // Each calculator's menu command shows its window, the table's row of
     // the same index.

@@ -57,7 +57,14 @@ constexpr CalculatorEntry kCalculators[] = {
 // (Verdana where DejaVu Sans is missing too).
 void RegisterFonts()
 {
-    if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
+    // A family in the system's list is there; only one missing from it is
+    // looked up as an alias (hasFamily), which takes fontconfig a whole
+    // substitution pass.
+    const auto has = [](const QString &family) {
+        return QFontDatabase::families().contains(family, Qt::CaseInsensitive) ||
+               QFontDatabase::hasFamily(family);
+    };
+    if (!has(QStringLiteral("Tahoma"))) {
         for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
             if (QFile::exists(QLatin1String(file)))
                 QFontDatabase::addApplicationFont(QLatin1String(file));
@@ -67,7 +74,7 @@ void RegisterFonts()
     // DejaVu Sans is missing (a Windows without the latter).
     const QStringList fallback{QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana")};
     for (const char *family : {"Tahoma", "Verdana", "MS Reference Sans Serif"}) {
-        if (!QFontDatabase::hasFamily(QLatin1String(family))) {
+        if (!has(QLatin1String(family))) {
             QStringList others = fallback;
             others.removeAll(QLatin1String(family));
             QFont::insertSubstitutions(QLatin1String(family), others);
