@@ -84,7 +84,7 @@ private:
 
 } // namespace
 
-void ClickOnEnter(QAbstractButton *button, std::initializer_list<QLineEdit *> fields)
+void ClickOnEnter(QAbstractButton *button, const QList<QLineEdit *> &fields)
 {
     for (QLineEdit *field : fields)
         EnterClicks::of(field)->add(button);

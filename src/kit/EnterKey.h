@@ -4,8 +4,6 @@
 
 #include <QList>
 
-#include <initializer_list>
-
 class QAbstractButton;
 class QLineEdit;
 
@@ -14,7 +12,7 @@ namespace velorix {
 // Return or Enter in any of these fields clicks the button.  A field read by
 // several buttons clicks the first of them in its window's focus order.  The
 // field keeps its text and the keyboard focus.
-void ClickOnEnter(QAbstractButton *button, std::initializer_list<QLineEdit *> fields);
+void ClickOnEnter(QAbstractButton *button, const QList<QLineEdit *> &fields);
 
 // The buttons whose calculation reads a field, in the order they were
 // connected to it; none for a field no button reads.
