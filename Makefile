@@ -55,7 +55,8 @@ fuzz:
 
 # The Windows edition, cross-built with MinGW-w64 against Qt and libjpeg-turbo
 # built from Debian's sources into ~/.cache/velorix (the first run builds
-# them, about an hour; later runs reuse them): build-windows/Velorix/, its zip
+# them, 26 to 78 minutes on 2 cores as the machine is idle or busy; later
+# runs reuse them): build-windows/Velorix/, its zip
 # and its installer.
 windows:
 	tools/windows/build.sh

@@ -11,8 +11,8 @@
 #   complete, and the work folder goes whatever happens (a folder left by a
 #   killed run is removed by the next run that finds its lock free).
 # - Package lists older than a day are updated before the versions are read.
-# - Prefixes are pruned: the two used last stay, and any prefix in use (see
-#   prefix.sh) or being built stays too.
+# - Prefixes are pruned: the two used last stay, and any prefix whose key's
+#   lock another run holds (in use or being built) stays too.
 #
 # The recipe runs from a copy taken when the key is computed, and this
 # script is read whole before it runs, so that a file changed in the
