@@ -145,6 +145,14 @@ const Stop kStops[] = {
      "0, division by zero"},
 };
 
+// A test's rows: the index of each row of a table, tagged with its tag.
+template <class Row, std::size_t N> void AddRows(const Row (&table)[N])
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i)
+        QTest::newRow(table[i].tag) << int(i);
+}
+
 } // namespace
 
 class TestFormulas : public QObject {
@@ -153,12 +161,7 @@ class TestFormulas : public QObject {
 private slots:
     void initTestCase() { ResetFloatEnvironment(); }
 
-    void workedExamples_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(kExamples)); ++i)
-            QTest::newRow(kExamples[i].tag) << i;
-    }
+    void workedExamples_data() { AddRows(kExamples); }
 
     void workedExamples()
     {
@@ -167,12 +170,7 @@ private slots:
     }
 
     // A failing step ends its chain: the results before it stay, none after.
-    void chainStops_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(kStops)); ++i)
-            QTest::newRow(kStops[i].tag) << i;
-    }
+    void chainStops_data() { AddRows(kStops); }
 
     void chainStops()
     {

@@ -1,6 +1,6 @@
 #include "Unit7.h"
 
-#include "Bias.h"
+#include "BiasFields.h"
 
 TForm7 *Form7 = nullptr;
 
@@ -16,21 +16,12 @@ TForm7::TForm7(QWidget *parent) : TCalcForm(parent)
 // Method: 1975 handbook on high-frequency transistor stages of receivers, p. 35.
 void TForm7::Button1Click()
 {
-    BiasInputs in;
-    in.Ek = ReadNumber(Edit1);
-    in.Tmin = ReadNumber(Edit2);
-    in.Tmax = ReadNumber(Edit3);
-    in.Iko = ReadNumber(Edit4);
-    in.Ik = ReadNumber(Edit5);
-    in.Uke = ReadNumber(Edit6);
-    in.dIk = ReadNumber(Edit7);
+    const BiasInputs in =
+        ReadBiasInputs({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7}, RadioButton1, RadioButton2);
     const Ext Ue = ReadNumber(Edit8); // voltage across Re, V
 
     if (Ue > in.Ek)
         ShowWarning(QStringLiteral("Ошибка: Ure > Ek!"));
-
-    // RadioButton1: silicon, RadioButton2: germanium.
-    in.material = MaterialOf(RadioButton1->isChecked(), RadioButton2->isChecked());
 
     const BiasOneSupply r = BiasOneSupplyOf(in, Ue);
     ShowRounded(Label13, r.IkoMax); // uA

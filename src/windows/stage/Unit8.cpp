@@ -1,6 +1,6 @@
 #include "Unit8.h"
 
-#include "Bias.h"
+#include "BiasFields.h"
 
 TForm8 *Form8 = nullptr;
 
@@ -16,18 +16,8 @@ TForm8::TForm8(QWidget *parent) : TCalcForm(parent)
 // Method: 1975 handbook on high-frequency transistor stages of receivers.
 void TForm8::Button1Click()
 {
-    BiasInputs in;
-    in.Ek = ReadNumber(Edit1);
-    in.Tmin = ReadNumber(Edit2);
-    in.Tmax = ReadNumber(Edit3);
-    in.Iko = ReadNumber(Edit4);
-    in.Ik = ReadNumber(Edit5);
-    in.Uke = ReadNumber(Edit6);
-    in.dIk = ReadNumber(Edit7);
-
-    // RadioButton1: silicon, RadioButton2: germanium.
-    in.material = MaterialOf(RadioButton1->isChecked(), RadioButton2->isChecked());
-
+    const BiasInputs in =
+        ReadBiasInputs({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7}, RadioButton1, RadioButton2);
     const BiasTwoSupplies r = BiasTwoSuppliesOf(in);
     ShowRounded(Label17, r.IkoMax); // uA
     ShowNumber(Label19, r.dUb);     // V
