@@ -53,10 +53,12 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) --parallel 2
 	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-# The Windows edition, cross-built with MinGW-w64 against Qt and libjpeg-turbo
-# built from Debian's sources into ~/.cache/velorix (the first run builds
-# them, about an hour; later runs reuse them): build-windows/Velorix/, its zip
-# and its installer.
+# The Windows edition, cross-built with MinGW-w64 against Qt, Qt Charts and
+# libjpeg-turbo built from Debian's sources into ~/.cache/velorix (the first
+# run builds them, 26 to 88 minutes on 2 cores as the machine is idle or
+# busy, and Qt Charts 4 to 9 more; later runs reuse them; VELORIX_SOURCES
+# names a folder of upstream archives for a mirror that serves a source
+# package's .dsc alone): build-windows/Velorix/, its zip and its installer.
 windows:
 	tools/windows/build.sh
 

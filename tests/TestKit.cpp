@@ -1,6 +1,5 @@
 #include "TestKit.h"
 
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -129,6 +128,32 @@ void Fill(QWidget *form, const QStringList &texts)
 {
     for (qsizetype i = 0; i < texts.size(); ++i)
         Type(form, QStringLiteral("Edit%1").arg(i + 1), texts[i]);
+}
+
+void AddSeparatorColumn() { QTest::addColumn<QChar>("separator"); }
+
+QTestData &NewRow(const char *tag, QChar separator) { return QTest::newRow(tag) << separator; }
+
+void UseRowSeparator()
+{
+    QFETCH(QChar, separator);
+    SetDecimalSeparator(separator);
+}
+
+void CheckDesign(QWidget *form, const QStringList &resultLabels, BoxRecorder &boxes)
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, material);
+    QFETCH(QStringList, results);
+    QFETCH(QStringList, messages);
+    UseRowSeparator();
+    const QString old = QStringLiteral("old");
+    SetTexts(form, resultLabels, old);
+    // Choosing the material writes nothing and raises no box.
+    const QStringList lines =
+        RunSteps(form, FillSteps(fields) << material << QStringLiteral("Button1"), resultLabels, boxes);
+    QCOMPARE(lines, QStringList({QStringList(resultLabels.size(), old).join(QStringLiteral(" | ")),
+                                 (results + messages).join(QStringLiteral(" | "))}));
 }
 
 QStringList RunSteps(QWidget *form, const QStringList &steps, const QStringList &results, BoxRecorder &boxes)

@@ -107,6 +107,18 @@ QStringList FillSteps(const QStringList &texts);
 // the result labels joined by " | ", then each box the click raised.
 QStringList RunSteps(QWidget *form, const QStringList &steps, const QStringList &results, BoxRecorder &boxes);
 
+// A window test's table whose first column is the decimal separator each
+// row runs under: AddSeparatorColumn first in the table, NewRow for each row
+// ("." unless another is given), UseRowSeparator in the test.
+void AddSeparatorColumn();
+QTestData &NewRow(const char *tag, QChar separator = QLatin1Char('.'));
+void UseRowSeparator();
+
+// The bias windows' design test: with "old" in the result labels, fills the
+// row's "fields", clicks its "material" and Button1, and compares the labels
+// and the boxes with its "results" and "messages".
+void CheckDesign(QWidget *form, const QStringList &resultLabels, BoxRecorder &boxes);
+
 // Where a one-line label draws its text's baseline, in its parent's
 // coordinates, as QLabel lays the line out (centred in the contents).
 int Baseline(const QLabel *label);

@@ -133,6 +133,7 @@ private slots:
     // step 2 shows tells which values step 1 remembered.
     void step1ThenStep2_data()
     {
+        AddSeparatorColumn();
         QTest::addColumn<QStringList>("fields"); // f0, П, d, Δf
         QTest::addColumn<QString>("verdict");    // empty: the label keeps its text
         QTest::addColumn<QStringList>("step2");  // β, α; "old" where unchanged
@@ -140,41 +141,40 @@ private slots:
         const QString old = QStringLiteral("old");
         const QStringList none;
 
-        QTest::newRow("feasible") << QStringList{"465", "9", "0.006", "10"} << kFeasible
-                                  << QStringList{"0.62", "2.22222222222222"} << none;
-        QTest::newRow("not feasible") << QStringList{"465", "6", "0.006", "10"} << kNotFeasible
-                                      << QStringList{"0.93", "3.33333333333333"} << none;
+        NewRow("feasible") << QStringList{"465", "9", "0.006", "10"} << kFeasible
+                           << QStringList{"0.62", "2.22222222222222"} << none;
+        NewRow("not feasible") << QStringList{"465", "6", "0.006", "10"} << kNotFeasible
+                               << QStringList{"0.93", "3.33333333333333"} << none;
         // d typed as the stored ratio П / (2 sqrt(2) f0) itself; unstored, the
         // extended ratio lies below it.
-        QTest::newRow("ratio equal to d")
-            << QStringList{"465", "6", "0.0045619792334615971", "10"} << kFeasible
-            << QStringList{"0.707106781186548", "3.33333333333333"} << none;
-        QTest::newRow("ratio one double below d")
+        NewRow("ratio equal to d") << QStringList{"465", "6", "0.0045619792334615971", "10"} << kFeasible
+                                   << QStringList{"0.707106781186548", "3.33333333333333"} << none;
+        NewRow("ratio one double below d")
             << QStringList{"465", "6", "0.004561979233461598", "10"} << kNotFeasible
             << QStringList{"0.707106781186548", "3.33333333333333"} << none;
-        QTest::newRow("comma separator") << QStringList{"465", "9", "0,006", "10"} << kFeasible
-                                         << QStringList{"0,62", "2,22222222222222"} << none;
+        NewRow("comma separator", QLatin1Char(',')) << QStringList{"465", "9", "0,006", "10"} << kFeasible
+                                                    << QStringList{"0,62", "2,22222222222222"} << none;
         // Failures: the values read before the failing one are remembered.
-        QTest::newRow("bad f0") << QStringList{"x", "9", "0.006", "10"} << QString()
-                                << QStringList{"0.2", "2"} << QStringList{NotANumber("x")};
-        QTest::newRow("bad П") << QStringList{"465", "", "0.006", "10"} << QString()
-                               << QStringList{"0.93", "2"} << QStringList{NotANumber("")};
-        QTest::newRow("0,006 under '.'")
-            << QStringList{"465", "9", "0,006", "10"} << QString()
-            << QStringList{"1.03333333333333", "2.22222222222222"} << QStringList{NotANumber("0,006")};
-        QTest::newRow("f0 = 0") << QStringList{"0", "9", "0.006", "10"} << QString()
-                                << QStringList{"0", "2.22222222222222"} << QStringList{kDivZero};
-        QTest::newRow("f0 = 0, П = 0") << QStringList{"0", "0", "0.006", "10"} << QString()
-                                       << QStringList{old, old} << QStringList{kInvalid, kInvalid};
-        QTest::newRow("П = 0") << QStringList{"465", "0", "0.006", "10"} << kNotFeasible
-                               << QStringList{old, old} << QStringList{kDivZero};
-        QTest::newRow("bad Δf") << QStringList{"465", "9", "0.006", "1 0"} << kFeasible
-                                << QStringList{"0.62", old} << QStringList{NotANumber("1 0")};
+        NewRow("bad f0") << QStringList{"x", "9", "0.006", "10"} << QString() << QStringList{"0.2", "2"}
+                         << QStringList{NotANumber("x")};
+        NewRow("bad П") << QStringList{"465", "", "0.006", "10"} << QString() << QStringList{"0.93", "2"}
+                        << QStringList{NotANumber("")};
+        NewRow("0,006 under '.'") << QStringList{"465", "9", "0,006", "10"} << QString()
+                                  << QStringList{"1.03333333333333", "2.22222222222222"}
+                                  << QStringList{NotANumber("0,006")};
+        NewRow("f0 = 0") << QStringList{"0", "9", "0.006", "10"} << QString()
+                         << QStringList{"0", "2.22222222222222"} << QStringList{kDivZero};
+        NewRow("f0 = 0, П = 0") << QStringList{"0", "0", "0.006", "10"} << QString() << QStringList{old, old}
+                                << QStringList{kInvalid, kInvalid};
+        NewRow("П = 0") << QStringList{"465", "0", "0.006", "10"} << kNotFeasible << QStringList{old, old}
+                        << QStringList{kDivZero};
+        NewRow("bad Δf") << QStringList{"465", "9", "0.006", "1 0"} << kFeasible << QStringList{"0.62", old}
+                         << QStringList{NotANumber("1 0")};
         // β and α are stored as doubles, and beyond the largest double they overflow.
-        QTest::newRow("β beyond a double") << QStringList{"465", "1e-320", "0.006", "10"} << kNotFeasible
-                                           << QStringList{old, old} << QStringList{kOverflow};
-        QTest::newRow("α beyond a double") << QStringList{"465", "0.1", "0.006", "1e308"} << kNotFeasible
-                                           << QStringList{"55.8", old} << QStringList{kOverflow};
+        NewRow("β beyond a double") << QStringList{"465", "1e-320", "0.006", "10"} << kNotFeasible
+                                    << QStringList{old, old} << QStringList{kOverflow};
+        NewRow("α beyond a double") << QStringList{"465", "0.1", "0.006", "1e308"} << kNotFeasible
+                                    << QStringList{"55.8", old} << QStringList{kOverflow};
     }
 
     void step1ThenStep2()
@@ -185,8 +185,7 @@ private slots:
         QFETCH(QStringList, messages);
         Step1(QStringLiteral("100"), QStringLiteral("10"), QStringLiteral("0.01"));
         QCOMPARE(boxes->take(), QStringList());
-        if (QTest::currentDataTag() == QLatin1String("comma separator"))
-            SetDecimalSeparator(QLatin1Char(','));
+        UseRowSeparator();
         Control<QLabel>(Form11, QStringLiteral("Label7"))->setText(QStringLiteral("old"));
         SetTexts(Form11, kStep2, QStringLiteral("old"));
         Step1(fields[0], fields[1], fields[2]);
@@ -198,14 +197,15 @@ private slots:
 
     void step3_data()
     {
+        AddSeparatorColumn();
         QTest::addColumn<QString>("sigma1");
         QTest::addColumn<QString>("selectivity");
         QTest::addColumn<QString>("count"); // "old" where unchanged
         QTest::addColumn<QString>("message");
         const auto row = [](const char *name, const char *sigma1, const char *s, const char *count,
-                            const QString &message = QString()) {
-            QTest::newRow(name) << QString::fromUtf8(sigma1) << QString::fromUtf8(s)
-                                << QString::fromUtf8(count) << message;
+                            const QString &message = QString(), QChar separator = QLatin1Char('.')) {
+            NewRow(name, separator) << QString::fromUtf8(sigma1) << QString::fromUtf8(s)
+                                    << QString::fromUtf8(count) << message;
         };
         row("whole quotient", "8", "40", "5");
         row("positive fraction", "8", "42", "6");
@@ -215,7 +215,7 @@ private slots:
         row("10.8 / 0.9", "0.9", "10.8", "12");
         row("11.4 / 0.6", "0.6", "11.4", "19");
         row("10.3 / 1.03", "1.03", "10.3", "10");
-        row("comma separator", "0,9", "10,8", "12");
+        row("comma separator", "0,9", "10,8", "12", {}, QLatin1Char(','));
         // The 32-bit edge of the count.
         row("largest count", "1", "2147483647", "2147483647");
         row("fraction above largest", "1", "2147483647.5", "old", kInvalid);
@@ -237,8 +237,7 @@ private slots:
         QFETCH(QString, selectivity);
         QFETCH(QString, count);
         QFETCH(QString, message);
-        if (QTest::currentDataTag() == QLatin1String("comma separator"))
-            SetDecimalSeparator(QLatin1Char(','));
+        UseRowSeparator();
         Control<QLabel>(Form11, QStringLiteral("Label23"))->setText(QStringLiteral("old"));
         Step3(sigma1, selectivity);
         QCOMPARE(Text(Form11, QStringLiteral("Label23")), count);
@@ -250,6 +249,7 @@ private slots:
     // step 4 (20 kOhm, 5000 Ohm, 5000 Ohm: m1 = m2 = 0.5).
     void step4ThenStep6_data()
     {
+        AddSeparatorColumn();
         QTest::addColumn<QStringList>("fields"); // ρ, Rг, Rн, Cи, Cн
         QTest::addColumn<QStringList>("ratios"); // m1, m2; "old" where unchanged
         QTest::addColumn<QStringList>("elements");
@@ -259,95 +259,96 @@ private slots:
         const QStringList unchanged = {"17.113434741064",  "1734.16138709449", "864.580693547243",
                                        "863.330693547243", "66.2455538363768", "132.491107672754"};
 
-        QTest::newRow("10 kOhm") << QStringList{"10", "1000", "2000", "10", "15"}
-                                 << QStringList{"0.316227766016838", "0.447213595499958"} << kElements
-                                 << QStringList();
-        QTest::newRow("20 kOhm, equal ends") << QStringList{"20", "5000", "5000", "10", "15"}
-                                             << QStringList{"0.5", "0.5"} << unchanged << QStringList();
-        QTest::newRow("comma separator")
+        NewRow("10 kOhm") << QStringList{"10", "1000", "2000", "10", "15"}
+                          << QStringList{"0.316227766016838", "0.447213595499958"} << kElements
+                          << QStringList();
+        NewRow("20 kOhm, equal ends") << QStringList{"20", "5000", "5000", "10", "15"}
+                                      << QStringList{"0.5", "0.5"} << unchanged << QStringList();
+        NewRow("comma separator", QLatin1Char(','))
             << QStringList{"10", "1000", "2000", "10", "15"}
             << QStringList{"0,316227766016838", "0,447213595499958"}
             << QStringList{"34,226869482128",  "3468,32277418897", "1733,16138709449",
                            "1731,16138709449", "33,1227769181884", "66,2455538363768"}
             << QStringList();
-        QTest::newRow("Rг = 0") << QStringList{"10", "0", "2000", "10", "15"} << QStringList{old, old}
-                                << QStringList{"34.226869482128",  "3468.32277418897", "1731.66138709449",
-                                               "1730.41138709449", "33.1227769181884", "66.2455538363768"}
-                                << QStringList{kDivZero};
-        QTest::newRow("Rн = 0") << QStringList{"20", "5000", "0", "10", "15"} << QStringList{old, old}
-                                << unchanged << QStringList{kDivZero};
-        QTest::newRow("ρ = 0") << QStringList{"0", "1000", "2000", "10", "15"} << QStringList{old, old}
-                               << QStringList(6, old) << QStringList{kDivZero, kDivZero};
+        NewRow("Rг = 0") << QStringList{"10", "0", "2000", "10", "15"} << QStringList{old, old}
+                         << QStringList{"34.226869482128",  "3468.32277418897", "1731.66138709449",
+                                        "1730.41138709449", "33.1227769181884", "66.2455538363768"}
+                         << QStringList{kDivZero};
+        NewRow("Rн = 0") << QStringList{"20", "5000", "0", "10", "15"} << QStringList{old, old} << unchanged
+                         << QStringList{kDivZero};
+        NewRow("ρ = 0") << QStringList{"0", "1000", "2000", "10", "15"} << QStringList{old, old}
+                        << QStringList(6, old) << QStringList{kDivZero, kDivZero};
         // Negative ρ: m1 fails, m1 and m2 stay 0.5, ρ = -10 is remembered.
-        QTest::newRow("ρ and Rг of opposite signs")
+        NewRow("ρ and Rг of opposite signs")
             << QStringList{"-10", "1000", "2000", "10", "15"} << QStringList{old, old}
             << QStringList{"-34.226869482128",  "-3468.32277418897", "-1736.66138709449",
                            "-1737.91138709449", "-33.1227769181884", "-66.2455538363768"}
             << QStringList{kInvalid};
         // m2 fails after m1 is shown: the new m1 and the old m2 are remembered.
-        QTest::newRow("ρ and Rн of opposite signs")
+        NewRow("ρ and Rн of opposite signs")
             << QStringList{"10", "1000", "-2000", "10", "15"} << QStringList{"0.316227766016838", old}
             << QStringList{"34.226869482128",  "3468.32277418897", "1733.16138709449",
                            "1730.41138709449", "33.1227769181884", "66.2455538363768"}
             << QStringList{kInvalid};
         // The conductances are stored as doubles: 1 / 1e-320 overflows before any result.
-        QTest::newRow("g1 beyond a double")
-            << QStringList{"10", "1e-320", "2000", "10", "15"} << QStringList{old, old}
-            << QStringList{"34.226869482128",  "3468.32277418897", "1731.66138709449",
-                           "1730.41138709449", "33.1227769181884", "66.2455538363768"}
-            << QStringList{kOverflow};
-        QTest::newRow("g2 beyond a double")
-            << QStringList{"10", "1000", "1e-320", "10", "15"} << QStringList{old, old}
-            << QStringList{"34.226869482128",  "3468.32277418897", "1731.66138709449",
-                           "1730.41138709449", "33.1227769181884", "66.2455538363768"}
-            << QStringList{kOverflow};
+        NewRow("g1 beyond a double") << QStringList{"10", "1e-320", "2000", "10", "15"}
+                                     << QStringList{old, old}
+                                     << QStringList{"34.226869482128",  "3468.32277418897",
+                                                    "1731.66138709449", "1730.41138709449",
+                                                    "33.1227769181884", "66.2455538363768"}
+                                     << QStringList{kOverflow};
+        NewRow("g2 beyond a double") << QStringList{"10", "1000", "1e-320", "10", "15"}
+                                     << QStringList{old, old}
+                                     << QStringList{"34.226869482128",  "3468.32277418897",
+                                                    "1731.66138709449", "1730.41138709449",
+                                                    "33.1227769181884", "66.2455538363768"}
+                                     << QStringList{kOverflow};
         // m1 = 4.1e308 does not fit a double: nothing shown, and step 6 then
         // fails at C1 with the tiny ρ remembered.
-        QTest::newRow("m1 beyond a double")
-            << QStringList{"1e-312", "1.7e308", "2000", "10", "15"} << QStringList{old, old}
-            << QStringList(6, old) << QStringList{kOverflow, kOverflow};
+        NewRow("m1 beyond a double") << QStringList{"1e-312", "1.7e308", "2000", "10", "15"}
+                                     << QStringList{old, old} << QStringList(6, old)
+                                     << QStringList{kOverflow, kOverflow};
         // L1 = 3.3e308 does not fit a double: the capacitances are shown, L1 and L2 are not.
-        QTest::newRow("L1 beyond a double")
-            << QStringList{"1e308", "1000", "2000", "10", "15"}
-            << QStringList{"1E-154", "1.41421356237309E-154"} << QStringList{"3.4226869482128E-306",
-                                                                             "3.46832277418897E-304",
-                                                                             "1.73316138709449E-304",
-                                                                             "1.73116138709449E-304",
-                                                                             old,
-                                                                             old}
-            << QStringList{kOverflow};
+        NewRow("L1 beyond a double") << QStringList{"1e308", "1000", "2000", "10", "15"}
+                                     << QStringList{"1E-154", "1.41421356237309E-154"}
+                                     << QStringList{"3.4226869482128E-306",
+                                                    "3.46832277418897E-304",
+                                                    "1.73316138709449E-304",
+                                                    "1.73116138709449E-304",
+                                                    old,
+                                                    old}
+                                     << QStringList{kOverflow};
         // Each element value is stored as it is computed: with m1 or m2 = 10 a
         // source or load of 1e308 pF overflows C3 or C4, with ρ = 3e307 kOhm L2 overflows.
-        QTest::newRow("C3 beyond a double")
-            << QStringList{"10", "1e6", "2000", "1e308", "15"} << QStringList{"10", "0.447213595499958"}
-            << QStringList{"34.226869482128", "3468.32277418897", old, old, old, old}
-            << QStringList{kOverflow};
-        QTest::newRow("C4 beyond a double")
+        NewRow("C3 beyond a double") << QStringList{"10", "1e6", "2000", "1e308", "15"}
+                                     << QStringList{"10", "0.447213595499958"}
+                                     << QStringList{"34.226869482128", "3468.32277418897", old, old, old, old}
+                                     << QStringList{kOverflow};
+        NewRow("C4 beyond a double")
             << QStringList{"10", "1000", "1e6", "10", "1e308"} << QStringList{"0.316227766016838", "10"}
             << QStringList{"34.226869482128", "3468.32277418897", "1733.16138709449", old, old, old}
             << QStringList{kOverflow};
-        QTest::newRow("L2 beyond a double")
-            << QStringList{"3e307", "1000", "2000", "10", "15"}
-            << QStringList{"1.82574185835055E-154", "2.58198889747161E-154"}
-            << QStringList{"1.14089564940427E-305", "1.15610759139632E-303", "5.77720462364829E-304",
-                           "5.77053795698162E-304", "9.93683307545652E307",  old}
-            << QStringList{kOverflow};
-        QTest::newRow("bad ρ") << QStringList{"10 kOhm", "1000", "2000", "10", "15"} << QStringList{old, old}
-                               << unchanged << QStringList{NotANumber("10 kOhm")};
+        NewRow("L2 beyond a double") << QStringList{"3e307", "1000", "2000", "10", "15"}
+                                     << QStringList{"1.82574185835055E-154", "2.58198889747161E-154"}
+                                     << QStringList{"1.14089564940427E-305", "1.15610759139632E-303",
+                                                    "5.77720462364829E-304", "5.77053795698162E-304",
+                                                    "9.93683307545652E307",  old}
+                                     << QStringList{kOverflow};
+        NewRow("bad ρ") << QStringList{"10 kOhm", "1000", "2000", "10", "15"} << QStringList{old, old}
+                        << unchanged << QStringList{NotANumber("10 kOhm")};
         // Fields are read in order, ρ remembered first: a bad Rг leaves ρ = 10 remembered.
-        QTest::newRow("bad Rг and Rн")
-            << QStringList{"10", "x", "y", "10", "15"} << QStringList{old, old}
-            << QStringList{"34.226869482128",  "3468.32277418897", "1731.66138709449",
-                           "1730.41138709449", "33.1227769181884", "66.2455538363768"}
-            << QStringList{NotANumber("x")};
-        QTest::newRow("bad Cи and Cн") << QStringList{"10", "1000", "2000", "a", "b"}
-                                       << QStringList{"0.316227766016838", "0.447213595499958"}
-                                       << QStringList(6, old) << QStringList{NotANumber("a")};
-        QTest::newRow("bad Cн") << QStringList{"10", "1000", "2000", "10", "-"}
+        NewRow("bad Rг and Rн") << QStringList{"10", "x", "y", "10", "15"} << QStringList{old, old}
+                                << QStringList{"34.226869482128",  "3468.32277418897", "1731.66138709449",
+                                               "1730.41138709449", "33.1227769181884", "66.2455538363768"}
+                                << QStringList{NotANumber("x")};
+        NewRow("bad Cи and Cн") << QStringList{"10", "1000", "2000", "a", "b"}
                                 << QStringList{"0.316227766016838", "0.447213595499958"}
-                                << QStringList(6, old) << QStringList{NotANumber("-")};
+                                << QStringList(6, old) << QStringList{NotANumber("a")};
+        NewRow("bad Cн") << QStringList{"10", "1000", "2000", "10", "-"}
+                         << QStringList{"0.316227766016838", "0.447213595499958"} << QStringList(6, old)
+                         << QStringList{NotANumber("-")};
         // A negative C3 is shown without comment.
-        QTest::newRow("source capacitance beyond half of C2")
+        NewRow("source capacitance beyond half of C2")
             << QStringList{"10", "1000", "2000", "20000", "15"}
             << QStringList{"0.316227766016838", "0.447213595499958"}
             << QStringList{"34.226869482128",  "3468.32277418897", "-265.838612905513",
@@ -364,8 +365,7 @@ private slots:
         Step1(QStringLiteral("465"), QStringLiteral("9"), QStringLiteral("0.006"));
         Step4(QStringLiteral("20"), QStringLiteral("5000"), QStringLiteral("5000"));
         QCOMPARE(boxes->take(), QStringList());
-        if (QTest::currentDataTag() == QLatin1String("comma separator"))
-            SetDecimalSeparator(QLatin1Char(','));
+        UseRowSeparator();
         SetTexts(Form11, kStep4 + kStep6, QStringLiteral("old"));
         Step4(fields[0], fields[1], fields[2]);
         QCOMPARE(Texts(Form11, kStep4), ratios);

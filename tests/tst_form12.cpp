@@ -21,36 +21,35 @@ private slots:
 
     void coupling_data()
     {
+        AddSeparatorColumn();
         QTest::addColumn<QStringList>("fields"); // Rф, ρк, а, Cк
         QTest::addColumn<QString>("shown");      // "old" where unchanged
         QTest::addColumn<QString>("box");
-        QTest::newRow("1000, 10000, 10, 100")
-            << QStringList{"1000", "10000", "10", "100"} << "10" << QString();
-        QTest::newRow("510, 5000, 7, 470")
-            << QStringList{"510", "5000", "7", "470"} << "56.7347210394884" << QString();
-        QTest::newRow("1500, 20000, 300, 56")
+        NewRow("1000, 10000, 10, 100") << QStringList{"1000", "10000", "10", "100"} << "10" << QString();
+        NewRow("510, 5000, 7, 470") << QStringList{"510", "5000", "7", "470"} << "56.7347210394884"
+                                    << QString();
+        NewRow("1500, 20000, 300, 56")
             << QStringList{"1500", "20000", "300", "56"} << "0.885437744847146" << QString();
-        QTest::newRow("comma separator")
+        NewRow("comma separator", QLatin1Char(','))
             << QStringList{"1500", "2e4", "3e2", "56,0"} << "0,885437744847146" << QString();
-        QTest::newRow("Rф = 0") << QStringList{"0", "5000", "7", "470"} << "0" << QString();
-        QTest::newRow("negative Cк") << QStringList{"1000", "10000", "10", "-100"} << "-10" << QString();
-        QTest::newRow("а = 0") << QStringList{"1000", "10000", "0", "100"} << "old" << kDivZero;
-        QTest::newRow("ρк = 0") << QStringList{"1000", "0", "10", "100"} << "old" << kDivZero;
-        QTest::newRow("Rф = 0, а = 0") << QStringList{"0", "10000", "0", "100"} << "old" << kInvalid;
-        QTest::newRow("negative ratio") << QStringList{"-1000", "10000", "10", "100"} << "old" << kInvalid;
+        NewRow("Rф = 0") << QStringList{"0", "5000", "7", "470"} << "0" << QString();
+        NewRow("negative Cк") << QStringList{"1000", "10000", "10", "-100"} << "-10" << QString();
+        NewRow("а = 0") << QStringList{"1000", "10000", "0", "100"} << "old" << kDivZero;
+        NewRow("ρк = 0") << QStringList{"1000", "0", "10", "100"} << "old" << kDivZero;
+        NewRow("Rф = 0, а = 0") << QStringList{"0", "10000", "0", "100"} << "old" << kInvalid;
+        NewRow("negative ratio") << QStringList{"-1000", "10000", "10", "100"} << "old" << kInvalid;
         // а ρк is stored as a double, and beyond the largest double it overflows.
-        QTest::newRow("а ρк beyond a double") << QStringList{"1000", "1e306", "999", "100"} << "old"
-                                              << QStringLiteral("error: Floating point overflow.");
+        NewRow("а ρк beyond a double") << QStringList{"1000", "1e306", "999", "100"} << "old"
+                                       << QStringLiteral("error: Floating point overflow.");
         // So is Ссв: sqrt(1e308 / 1e-320) = 1e314 does not fit a double.
-        QTest::newRow("Ссв beyond a double") << QStringList{"1e308", "1e-320", "1", "1"} << "old"
-                                             << QStringLiteral("error: Floating point overflow.");
+        NewRow("Ссв beyond a double") << QStringList{"1e308", "1e-320", "1", "1"} << "old"
+                                      << QStringLiteral("error: Floating point overflow.");
         // Every field is read before any arithmetic, in order.
-        QTest::newRow("bad Rф and Cк")
-            << QStringList{"R", "0", "0", "C"} << "old" << NotANumber(QStringLiteral("R"));
-        QTest::newRow("bad а") << QStringList{"1000", "10000", "7a", "100"} << "old"
-                               << NotANumber(QStringLiteral("7a"));
-        QTest::newRow("empty Cк") << QStringList{"1000", "0", "0", ""} << "old"
-                                  << NotANumber(QStringLiteral(""));
+        NewRow("bad Rф and Cк") << QStringList{"R", "0", "0", "C"} << "old"
+                                << NotANumber(QStringLiteral("R"));
+        NewRow("bad а") << QStringList{"1000", "10000", "7a", "100"} << "old"
+                        << NotANumber(QStringLiteral("7a"));
+        NewRow("empty Cк") << QStringList{"1000", "0", "0", ""} << "old" << NotANumber(QStringLiteral(""));
     }
 
     void coupling()
@@ -58,8 +57,7 @@ private slots:
         QFETCH(QStringList, fields);
         QFETCH(QString, shown);
         QFETCH(QString, box);
-        if (QTest::currentDataTag() == QLatin1String("comma separator"))
-            SetDecimalSeparator(QLatin1Char(','));
+        UseRowSeparator();
         Fill(Form12, fields);
         Click(Form12, QStringLiteral("Button1"));
         QCOMPARE(Text(Form12, QStringLiteral("Label17")), shown);

@@ -17,6 +17,7 @@ private slots:
 
     void analyse_data()
     {
+        AddSeparatorColumn();
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("fields");  // Edit1 to Edit8
         QTest::addColumn<QStringList>("results"); // Label10, Label20
@@ -24,19 +25,20 @@ private slots:
         // Each row fills only the fields its button reads: rb, re, Re, beta
         // for the input resistance; beta and Rk, Rin, Rs, Rl for the gain.
         const auto input = [](const char *tag, const QStringList &rbReReBeta, const QString &shown,
-                              const QString &box = QString()) {
-            QTest::newRow(tag) << "Button1" << (rbReReBeta + QStringList(4, QString()))
-                               << QStringList{shown, "old"} << box;
+                              const QString &box = QString(), QChar separator = QLatin1Char('.')) {
+            NewRow(tag, separator) << "Button1" << (rbReReBeta + QStringList(4, QString()))
+                                   << QStringList{shown, "old"} << box;
         };
         const auto gain = [](const char *tag, const QStringList &rkRinRsRl, const QString &beta,
-                             const QString &shown, const QString &box = QString()) {
-            QTest::newRow(tag) << "Button2" << (QStringList{"", "", "", beta} + rkRinRsRl)
-                               << QStringList{"old", shown} << box;
+                             const QString &shown, const QString &box = QString(),
+                             QChar separator = QLatin1Char('.')) {
+            NewRow(tag, separator) << "Button2" << (QStringList{"", "", "", beta} + rkRinRsRl)
+                                   << QStringList{"old", shown} << box;
         };
 
         input("Rin without Re", {"100", "26", "0", "100"}, "2726");
         input("Rin with Re", {"150", "25", "470", "80"}, "40245");
-        input("Rin, comma", {"100", "25,5", "0", "100"}, "2675,5");
+        input("Rin, comma", {"100", "25,5", "0", "100"}, "2675,5", {}, QLatin1Char(','));
         input("Rin beyond the double range", {"1e308", "1e308", "0", "1"}, "old",
               "error: Floating point overflow.");
         input("Rin, beta empty", {"100", "26", "0", ""}, "old",
@@ -47,7 +49,8 @@ private slots:
         // unstored Ku shows -51.6862170087977.
         gain("Ku, 1.5 kOhm into 4.7 kOhm", {"1500", "3000", "300", "4700"}, "150", "-51.6862170087976");
         gain("Ku, Rs 0, Rl = Rk", {"4700", "2726", "0", "4700"}, "100", "-86.2068965517241");
-        gain("Ku, comma", {"4700", "2726", "600", "10000"}, "100,0", "-96,1298530235907");
+        gain("Ku, comma", {"4700", "2726", "600", "10000"}, "100,0", "-96,1298530235907", {},
+             QLatin1Char(','));
         gain("Ku, beta 0", {"4700", "2726", "600", "10000"}, "0", "0");
         gain("Ku, Rk 0", {"0", "2726", "600", "10000"}, "100", "0");
         gain("Ku, Rk + Rl = 0", {"100", "2726", "600", "-100"}, "100", "old", kDivZero);
@@ -67,8 +70,7 @@ private slots:
         QFETCH(QStringList, fields);
         QFETCH(QStringList, results);
         QFETCH(QString, box);
-        if (QString::fromLatin1(QTest::currentDataTag()).endsWith(QLatin1String("comma")))
-            SetDecimalSeparator(QLatin1Char(','));
+        UseRowSeparator();
         for (const char *label : {"Label10", "Label20"})
             Control<QLabel>(Form15, QLatin1String(label))->setText(QStringLiteral("old"));
         Fill(Form15, fields);

@@ -43,6 +43,7 @@ private slots:
 
     void design_data()
     {
+        AddSeparatorColumn();
         QTest::addColumn<QStringList>("fields"); // Ek, Tmin, Tmax, Iko, Ik, Uke, dIk
         QTest::addColumn<QString>("material");
         QTest::addColumn<QStringList>("results");
@@ -52,37 +53,35 @@ private slots:
 
         // Rк = (Ек + Ес - Uкэ) / Iк - Rэ: the collector loop runs through Rэ
         // as well, so a stage built from these values has the asked-for Uкэ.
-        QTest::newRow("silicon") << base << "RadioButton1"
-                                 << QStringList{"26", "0.216", "789", "2.27743629525186", "3850"}
-                                 << QStringList();
+        NewRow("silicon") << base << "RadioButton1"
+                          << QStringList{"26", "0.216", "789", "2.27743629525186", "3850"} << QStringList();
         fields[3] = "2";
-        QTest::newRow("germanium") << fields << "RadioButton2"
-                                   << QStringList{"32", "0.216", "807", "2.01395440693925", "3700"}
-                                   << QStringList();
+        NewRow("germanium") << fields << "RadioButton2"
+                            << QStringList{"32", "0.216", "807", "2.01395440693925", "3700"} << QStringList();
         fields[6] = "0.03";
-        QTest::newRow("negative Re") << fields << "RadioButton2"
-                                     << QStringList{"32", "0.216", "-92527", "-184.654589732497", "3700"}
-                                     << QStringList{kReWarning};
+        NewRow("negative Re") << fields << "RadioButton2"
+                              << QStringList{"32", "0.216", "-92527", "-184.654589732497", "3700"}
+                              << QStringList{kReWarning};
         fields = base;
         fields[0] = "3";
         fields[5] = "9";
-        QTest::newRow("negative Rk") << fields << "RadioButton1"
-                                     << QStringList{"26", "0.216", "789", "2.27743629525186", "-2650"}
-                                     << QStringList{kRkWarning};
-        QTest::newRow("9 V stage") << QStringList{"9", "-40", "50", "0.05", "1", "4", "0.2"} << "RadioButton1"
-                                   << QStringList{"3", "0.162", "823", "1.52345207282062", "5700"}
-                                   << QStringList();
+        NewRow("negative Rk") << fields << "RadioButton1"
+                              << QStringList{"26", "0.216", "789", "2.27743629525186", "-2650"}
+                              << QStringList{kRkWarning};
+        NewRow("9 V stage") << QStringList{"9", "-40", "50", "0.05", "1", "4", "0.2"} << "RadioButton1"
+                            << QStringList{"3", "0.162", "823", "1.52345207282062", "5700"} << QStringList();
         // The number of doublings of the reverse current, (T2 - 293) / k, is
         // stored: unstored, Ес shows 18.1775852731162.
-        QTest::newRow("10 V stage, 5 mA")
-            << QStringList{"10", "-10", "65", "0.5", "5", "2", "0.3"} << "RadioButton1"
-            << QStringList{"261", "0.135", "3496", "18.1775852731163", "1740"} << QStringList();
+        NewRow("10 V stage, 5 mA") << QStringList{"10", "-10", "65", "0.5", "5", "2", "0.3"} << "RadioButton1"
+                                   << QStringList{"261", "0.135", "3496", "18.1775852731163", "1740"}
+                                   << QStringList();
         // Rк lies just above a tie, 7937.5, once Rэ, Ес and Rк are stored;
         // with any of the three unstored it shows 7937.
-        QTest::newRow("15 V stage, 1.6 mA")
-            << QStringList{"15", "0", "70", "0.05", "1.6", "3", "1"} << "RadioButton1"
-            << QStringList{"52", "0.126", "133", "0.912720118819674", "7938"} << QStringList();
-        QTest::newRow("comma separator")
+        NewRow("15 V stage, 1.6 mA") << QStringList{"15", "0", "70", "0.05", "1.6", "3", "1"}
+                                     << "RadioButton1"
+                                     << QStringList{"52", "0.126", "133", "0.912720118819674", "7938"}
+                                     << QStringList();
+        NewRow("comma separator", QLatin1Char(','))
             << QStringList{"9", "-40", "50", "0,05", "1", "4", "0,2"} << "RadioButton1"
             << QStringList{"3", "0,162", "823", "1,52345207282062", "5700"} << QStringList();
 
@@ -91,59 +90,41 @@ private slots:
         fields = base;
         fields[3] = "0";
         fields[6] = "0";
-        QTest::newRow("no current margin")
-            << fields << "RadioButton1" << QStringList{"0", "0.216", old, old, old} << QStringList{kDivZero};
+        NewRow("no current margin") << fields << "RadioButton1" << QStringList{"0", "0.216", old, old, old}
+                                    << QStringList{kDivZero};
         fields[1] = "20";
         fields[2] = "20";
-        QTest::newRow("no margin, Tmin = Tmax")
+        NewRow("no margin, Tmin = Tmax")
             << fields << "RadioButton1" << QStringList{"0", "0", old, old, old} << QStringList{kInvalid};
         fields = base;
         fields[4] = "0";
-        QTest::newRow("Ik = 0") << fields << "RadioButton1" << QStringList{"26", "0.216", "789", "0.7", old}
-                                << QStringList{kDivZero};
+        NewRow("Ik = 0") << fields << "RadioButton1" << QStringList{"26", "0.216", "789", "0.7", old}
+                         << QStringList{kDivZero};
         fields[0] = "0";
         fields[5] = "0.4";
-        QTest::newRow("Ik = 0, Ek + Ec = Uke")
+        NewRow("Ik = 0, Ek + Ec = Uke")
             << fields << "RadioButton2" << QStringList{"2", "0.216", "724", "0.4", old}
             << QStringList{kInvalid};
         fields = base;
         fields[4] = "1e-20";
-        QTest::newRow("Rk beyond 64 bits")
-            << fields << "RadioButton1" << QStringList{"26", "0.216", "789", "0.7", old}
-            << QStringList{kInvalid};
+        NewRow("Rk beyond 64 bits") << fields << "RadioButton1"
+                                    << QStringList{"26", "0.216", "789", "0.7", old} << QStringList{kInvalid};
         fields = base;
         fields[3] = "1e307";
-        QTest::newRow("Iko.max overflows") << fields << "RadioButton1" << QStringList(5, old)
-                                           << QStringList{"error: Floating point overflow."};
+        NewRow("Iko.max overflows") << fields << "RadioButton1" << QStringList(5, old)
+                                    << QStringList{"error: Floating point overflow."};
         fields = base;
         fields[0] = "x";
-        QTest::newRow("not a number") << fields << "RadioButton1" << QStringList(5, old)
-                                      << QStringList{"error: 'x' is not a valid floating point value."};
+        NewRow("not a number") << fields << "RadioButton1" << QStringList(5, old)
+                               << QStringList{"error: 'x' is not a valid floating point value."};
         fields = base;
         fields[6] = "";
-        QTest::newRow("empty last field") << fields << "RadioButton1" << QStringList(5, old)
-                                          << QStringList{"error: '' is not a valid floating point value."};
+        NewRow("empty last field") << fields << "RadioButton1" << QStringList(5, old)
+                                   << QStringList{"error: '' is not a valid floating point value."};
     }
 
-    void design()
-    {
-        QFETCH(QStringList, fields);
-        QFETCH(QString, material);
-        QFETCH(QStringList, results);
-        QFETCH(QStringList, messages);
-        if (QTest::currentDataTag() == QLatin1String("comma separator"))
-            SetDecimalSeparator(QLatin1Char(','));
-        const QString old = QStringLiteral("old");
-        SetResults(old);
-        // Choosing the material writes nothing and raises no box.
-        const QStringList lines =
-            RunSteps(Form8, FillSteps(fields) << material << QStringLiteral("Button1"), kResults, *boxes);
-        QCOMPARE(lines, QStringList({QStringList(kResults.size(), old).join(QStringLiteral(" | ")),
-                                     (results + messages).join(QStringLiteral(" | "))}));
-    }
+    void design() { CheckDesign(Form8, kResults, *boxes); }
 
-    // Each warning comes right after the label of the resistor it reports and
-    // before the next step: the labels as they stand while the box is up.
     void warningsFollowTheirResistor_data()
     {
         QTest::addColumn<QStringList>("fields");

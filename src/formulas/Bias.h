@@ -1,11 +1,10 @@
 // Temperature behaviour of a transistor's operating point, shared by the bias
 // network windows: the reverse collector current at the highest working
 // temperature and the drift of the base-emitter voltage over the range.
-// No widget code: a handler passes in what it read and shows each result
-// itself, right after the step that computes it.
+// No widget code.
 #pragma once
 
-#include "Numeric.h"
+#include "Chain.h"
 
 namespace velorix {
 
@@ -46,5 +45,35 @@ private:
     Ext T2_; // K
     Ext k_;  // K
 };
+
+// What both bias networks are given (1975 handbook on high-frequency
+// transistor stages of receivers, p. 35).
+struct BiasInputs {
+    Ext Ek;   // (collector) supply voltage, V
+    Ext Tmin; // lowest working temperature, degC
+    Ext Tmax; // highest working temperature, degC
+    Material material;
+    Ext Iko; // reverse collector current at 20 degC, uA
+    Ext Ik;  // quiescent collector current, mA
+    Ext Uke; // quiescent collector-emitter voltage, V
+    Ext dIk; // permitted drift of Ik over the range, mA
+};
+
+// The single-supply network, Ue, V, across the emitter resistor: the
+// reverse current at Tmax, uA, the base voltage's shift, V, and the
+// resistors Re, Rk and the divider R1, R2, Ohm.  The division-by-zero error
+// at R2 when Ue = Ek, which leaves no voltage across R1.
+struct BiasOneSupply : Chain {
+    Result IkoMax, dUb, Re, Rk, R1, R2;
+};
+BiasOneSupply BiasOneSupplyOf(const BiasInputs &in, Ext Ue);
+
+// The two-supply network, the base tied to ground: the reverse current at
+// Tmax, uA, the base voltage's shift, V, Re, Ohm, the bias supply Ec, V,
+// and Rk, Ohm.
+struct BiasTwoSupplies : Chain {
+    Result IkoMax, dUb, Re, Ec, Rk;
+};
+BiasTwoSupplies BiasTwoSuppliesOf(const BiasInputs &in);
 
 } // namespace velorix

@@ -2,6 +2,7 @@
 
 #include "Circuits.h"
 #include "FilterCurves.h"
+#include "Passive.h"
 #include "Reactance.h"
 
 #include <algorithm>
@@ -403,19 +404,18 @@ Curve InductorReactanceCurve(Ext L, Ext f)
 Curve SeriesRcCurve(Ext C, Ext R, Ext f)
 {
     return RcCurve(C, R, f, [C, R](Ext x) {
-        const Ext Xc = CapacitorReactance(C, x);
-        const Ext Z = RootSumSquare(R, Xc);
-        return std::pair{Z, PhaseShift(R / Z) * kDegreesPerRadian};
+        const SeriesRcImpedance r = SeriesRcImpedanceOf(C, R, x);
+        r.RaiseError();
+        return std::pair{*r.Z, *r.phi};
     });
 }
 
 Curve ParallelRcCurve(Ext C, Ext R, Ext f)
 {
     return RcCurve(C, R, f, [C, R](Ext x) {
-        const Ext Xc = CapacitorReactance(C, x);
-        const Ext g = Reciprocal(R);
-        const Ext Y = RootSumSquare(g, Reciprocal(Xc));
-        return std::pair{Reciprocal(Y), PhaseShift(g / Y) * kDegreesPerRadian};
+        const ParallelRcAdmittance r = ParallelRcAdmittanceOf(C, R, x);
+        r.RaiseError();
+        return std::pair{*r.Z, ParallelRcPhase(*r.g, *r.Y)};
     });
 }
 

@@ -1,5 +1,7 @@
 #include "AccessibleNames.h"
 
+#include "CalculatorRow.h"
+#include "CaptionLayout.h"
 #include "Controls.h"
 #include "EnterKey.h"
 
@@ -18,35 +20,6 @@
 namespace velorix {
 
 namespace {
-
-// Names that a window's captions give badly: a caption that continues the
-// line above it, a quantity in brackets inside another one's caption, an
-// instruction, a formula, a letter that stands in for a Greek one or for a
-// Cyrillic symbol, a slip of the caption; and a button whose results have no
-// symbol to name it by.
-struct NameOverride {
-    const char *window;
-    const char *control;
-    const char *name;
-};
-constexpr NameOverride kOverrides[] = {
-    {"Form2", "Edit8", "Напряжение на коллекторе, В"},
-    {"Form2", "Edit9", "Ёмкость коллекторного перехода, пФ"},
-    {"Form2", "Edit11", "Постоянная времени цепи ОС τ, пс"},                // "т"
-    {"Form6", "Label24", "Реактивная мощность на конденсаторе, ВАр"},       // "на резисторе"
-    {"Form8", "Label19", "Тепловое смещение напряжения базы, В"},           // "базу базы"
-    {"Form8", "Label21", "Напряжение источника смещения Ес, В"},            // Latin "Ec"
-    {"Form13", "Label6", "Характеристическое сопротивление контура ρ, Ом"}, // Latin "p"
-    {"Form10", "Label9", "Полное сопротивление первичной обмотки Z1, Ом"},
-    {"Form11", "Edit4", "Расстройка по соседнему каналу, кГц"},
-    {"Form11", "Edit11", "Ослабление одним звеном ФСС σ1, дБ"},
-    {"Form12", "Edit1", "Характеристическое сопротивление фильтра Rф, Ом"},
-    {"Form12", "Edit4", "Ёмкость конденсатора в контуре, к которому подключен фильтр, пФ"},
-    {"Form14", "Label5", "Коэффициент трансформации n"},
-    {"Form14", "Label9", "Сопротивление нагрузки со стороны генератора R'н, Ом"},
-    {"Form15", "Edit5", "Сопротивление резистора Rк, Ом"},
-    {"Form15", "Button1", "Рассчитать входное сопротивление"},
-};
 
 // Marks the result labels of a window.
 constexpr char kResultProperty[] = "velorixResult";
@@ -151,21 +124,11 @@ Slot SlotOf(QWidget *w, QWidget *window)
     return {w, at.x(), at.x() + width, at.y(), at.y() + w->height()};
 }
 
-// Two controls are on one row when the vertical middle of either lies
-// within the other (a field stands a few pixels higher than its caption).
-bool SameRow(int top1, int bottom1, int top2, int bottom2)
-{
-    const int middle1 = (top1 + bottom1) / 2, middle2 = (top2 + bottom2) / 2;
-    return (middle1 >= top2 && middle1 < bottom2) || (middle2 >= top1 && middle2 < bottom1);
-}
-
 Letters LettersOf(const QLabel *caption, QWidget *window)
 {
     const QString text = caption->text();
     QTextLayout layout(text, caption->font());
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
+    const QTextLine line = OneLine(layout);
     const qreal x0 = caption->mapTo(window, QPoint(0, 0)).x() + caption->contentsRect().left();
     Letters letters;
     for (int i = 0; i < text.size(); ++i)
@@ -239,14 +202,14 @@ QString SpokenQuantity(const QString &words)
     return q;
 }
 
+// The name the window's row gives a control instead of its caption's
+// (CalculatorRow): a caption that continues the line above it, a quantity
+// in brackets inside another one's caption, an instruction, a formula, a
+// letter that stands in for a Greek one or for a Cyrillic symbol, a slip of
+// the caption; and a button whose results have no symbol to name it by.
 QString OverrideFor(const QWidget *window, const QWidget *control)
 {
-    for (const NameOverride &o : kOverrides) {
-        if (window->objectName() == QLatin1String(o.window) &&
-            control->objectName() == QLatin1String(o.control))
-            return QString::fromUtf8(o.name);
-    }
-    return {};
+    return NameOverride(window, control->objectName());
 }
 
 // Keeps, of a row, the phrase that a slot stands in: the slots and letters
@@ -315,14 +278,14 @@ Name DerivedName(const Slot &slot, const QList<Slot> &places, const QList<const 
 {
     QList<Slot> row;
     for (const Slot &s : places) {
-        if (SameRow(slot.top, slot.bottom, s.top, s.bottom))
+        if (OnOneRow(slot.top, slot.bottom, s.top, s.bottom))
             row << s;
     }
     std::sort(row.begin(), row.end(), [](const Slot &a, const Slot &b) { return a.left < b.left; });
     Letters letters;
     for (const QLabel *c : captions) {
         const QPoint at = c->mapTo(window, QPoint(0, 0));
-        if (!SameRow(slot.top, slot.bottom, at.y(), at.y() + c->height()))
+        if (!OnOneRow(slot.top, slot.bottom, at.y(), at.y() + c->height()))
             continue;
         auto cached = letterCache.find(c);
         if (cached == letterCache.end())
@@ -533,7 +496,7 @@ void NameRadioGroups(QWidget *window, const QList<const QLabel *> &captions)
         int reach = INT_MIN;
         for (const QLabel *c : captions) {
             const QRect r(c->mapTo(window, QPoint(0, 0)), c->size());
-            if (SameRow(at.top(), at.bottom() + 1, r.top(), r.bottom() + 1) && r.right() < at.left() &&
+            if (OnOneRow(at.top(), at.bottom() + 1, r.top(), r.bottom() + 1) && r.right() < at.left() &&
                 r.right() > reach) {
                 nearest = c;
                 reach = r.right();

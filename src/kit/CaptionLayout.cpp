@@ -52,9 +52,7 @@ bool MeasureCaption(const QLabel *label, Place &place)
         return true;
     }
     QTextLayout layout(text, label->font());
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
+    const QTextLine line = OneLine(layout);
     const int x0 = place.rect.left() + label->contentsRect().left();
     const auto x = [&](qsizetype i) { return x0 + qRound(line.cursorToX(int(i))); };
     const auto blank = [&](qsizetype i) { return text[i] == QLatin1Char(' '); };
@@ -84,15 +82,9 @@ QWidget *HolderOf(QWidget *window)
     return main && main->centralWidget() ? main->centralWidget() : ControlsOf(window);
 }
 
-// Two controls are on one row when the vertical middle of either lies
-// within the other (a field stands a few pixels higher than its caption).
 bool OnRow(const Place &a, const Place &b)
 {
-    const auto middleWithin = [](const QRect &x, const QRect &y) {
-        const int middle = x.top() + x.height() / 2;
-        return middle >= y.top() && middle <= y.bottom();
-    };
-    return middleWithin(a.rect, b.rect) || middleWithin(b.rect, a.rect);
+    return OnOneRow(a.rect.top(), a.rect.top() + a.rect.height(), b.rect.top(), b.rect.top() + b.rect.height());
 }
 
 // Whether two controls share any line of pixels: a caption's text runs on
@@ -270,6 +262,12 @@ void Widen(QWidget *window, QWidget *holder, int right)
 }
 
 } // namespace
+
+bool OnOneRow(int top1, int bottom1, int top2, int bottom2)
+{
+    const int middle1 = top1 + (bottom1 - top1) / 2, middle2 = top2 + (bottom2 - top2) / 2;
+    return (middle1 >= top2 && middle1 < bottom2) || (middle2 >= top1 && middle2 < bottom1);
+}
 
 void PlaceByCaptions(QWidget *window)
 {

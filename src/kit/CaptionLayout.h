@@ -28,4 +28,9 @@ inline constexpr int kTextGap = 3;
 // WidenControls); one that no longer fits its screen scrolls (FitToScreen).
 void PlaceByCaptions(QWidget *window);
 
+// Two controls are on one row when the vertical middle of either lies
+// within the other (a field stands a few pixels higher than its caption);
+// each is given by its top and its bottom, exclusive.
+bool OnOneRow(int top1, int bottom1, int top2, int bottom2);
+
 } // namespace velorix

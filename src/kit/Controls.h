@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QSize>
+#include <QTextLayout>
 
 namespace velorix {
 
@@ -27,6 +28,16 @@ inline bool IsPictureBox(const QObject *label)
 inline bool IsEmptyInDefinition(const QLabel *label)
 {
     return label->text().isEmpty() && !IsPictureBox(label);
+}
+
+// Lays a text out as the one line a plain-text label draws it in; the line
+// lasts as long as the layout.
+inline QTextLine OneLine(QTextLayout &layout)
+{
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line;
 }
 
 } // namespace velorix

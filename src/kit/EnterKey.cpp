@@ -113,7 +113,7 @@ void ClickOnReturn(QAbstractButton *button)
     button->installEventFilter(clicks);
 }
 
-void ClickOnEnter(QAbstractButton *button, std::initializer_list<QLineEdit *> fields)
+void ClickOnEnter(QAbstractButton *button, const QList<QLineEdit *> &fields)
 {
     for (QLineEdit *field : fields)
         EnterClicks::of(field)->add(button);

@@ -5,8 +5,6 @@
 
 #include <QList>
 
-#include <initializer_list>
-
 class QAbstractButton;
 class QLineEdit;
 
@@ -16,7 +14,7 @@ namespace velorix {
 // several buttons clicks the first of them in its window's focus order.  The
 // field keeps its text and the keyboard focus.  Return or Enter on the button
 // itself, while it has the focus, clicks it too (ClickOnReturn).
-void ClickOnEnter(QAbstractButton *button, std::initializer_list<QLineEdit *> fields);
+void ClickOnEnter(QAbstractButton *button, const QList<QLineEdit *> &fields);
 
 // Return or Enter on the button, while it has the focus, clicks it.
 void ClickOnReturn(QAbstractButton *button);

@@ -63,9 +63,7 @@ void MakeRoomAboveAscent(QLabel *label)
 void KeepBaselineOverFallbacks(QLabel *label)
 {
     QTextLayout layout(label->text(), label->font());
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
+    const QTextLine line = OneLine(layout);
     const int extra = qRound(line.ascent()) - QFontMetrics(label->font()).ascent();
     if (extra > 0)
         label->move(label->x(), label->y() - extra);
@@ -277,6 +275,18 @@ void ShowNumber(QLabel *label, Ext x)
     const int right = label->mapTo(controls, QPoint(label->width(), 0)).x() + kRightMargin;
     if (right > controls->width())
         WidenControls(window, right, kDesignFrame);
+}
+
+void ShowNumber(QLabel *label, const Result &x)
+{
+    if (x)
+        ShowNumber(label, *x);
+}
+
+void ShowRounded(QLabel *label, const Result &x)
+{
+    if (x)
+        ShowNumber(label, Round(*x));
 }
 
 void ShowText(QLabel *label, const QString &text)

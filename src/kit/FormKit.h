@@ -6,6 +6,7 @@
 #include "EnterKey.h"
 #include "Messages.h"
 #include "Numeric.h"
+#include "Chain.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -24,6 +25,12 @@ Ext ReadNumber(const QLineEdit *field);
 // sizes itself to its text (FitToText), and the window widens when the text would run
 // past its right edge.
 void ShowNumber(QLabel *label, Ext x);
+
+// A result of a chain of formulas: shown when its step was reached, the
+// label left as it was when an earlier step failed.  ShowRounded shows it
+// rounded to a whole number.
+void ShowNumber(QLabel *label, const Result &x);
+void ShowRounded(QLabel *label, const Result &x);
 
 // Writes a text into a label that shows a verdict, sized to its text; from
 // then on it is read and copied as a result (MarkWrittenLabel).
@@ -68,16 +75,6 @@ template <class Form> void ConnectClick(QAbstractButton *button, Form *form, voi
 {
     QObject::connect(button, &QAbstractButton::clicked, form,
                      [form, handler] { RunHandler([form, handler] { (form->*handler)(); }); });
-}
-
-// The same, and Return or Enter in each of the fields that the handler reads
-// clicks the button (see ClickOnEnter).
-template <class Form>
-void ConnectClick(QAbstractButton *button, Form *form, void (Form::*handler)(),
-                  std::initializer_list<QLineEdit *> fields)
-{
-    ConnectClick(button, form, handler);
-    ClickOnEnter(button, fields);
 }
 
 // Connects a click on a label (the left button released inside it) to a

@@ -2,6 +2,7 @@
 // they are created, and what they need before the first one is.
 #pragma once
 
+#include "CalculatorRow.h"
 #include "FormKit.h"
 
 #include <span>
@@ -9,14 +10,17 @@
 
 namespace velorix {
 
-// One calculator: the object name of the main window's menu command that
-// shows it, and its window, created once as its global FormN (declared
-// beside its class in UnitN.h).
-struct CalculatorEntry {
-    const char *menuItem;
-    TCalcForm *(*create)(); // creates the window and sets FormN
-    TCalcForm *(*form)();   // FormN; null before it is created
-    void (*destroy)();      // deletes the window and sets FormN back to null
+// One calculator: what its row states (its menu command, pictures, the
+// fields each button reads, its name overrides, its characteristic), and its
+// window, created once as its global FormN (declared beside its class in
+// UnitN.h).
+struct CalculatorEntry : CalculatorRow {
+    TCalcForm *(*make)(); // creates the window and sets FormN
+    TCalcForm *(*form)(); // FormN; null before it is created
+    void (*destroy)();    // deletes the window and sets FormN back to null
+
+    // Creates the window, sets FormN and applies the row to it.
+    TCalcForm *create() const;
 };
 
 // The fifteen calculators, in the order they are created: Form2 to Form16.

@@ -15,8 +15,9 @@
 #   complete, and the work folder goes whatever happens (a folder left by a
 #   killed run is removed by the next run that finds its lock free).
 # - Package lists older than a day are updated before the versions are read.
-# - Prefixes are pruned: the two used last stay, and any prefix in use (see
-#   use_prefix in common.sh) or being built stays too.
+# - Prefixes are pruned: the two used last stay, and any prefix whose key's
+#   lock another run holds (in use, see use_prefix in common.sh, or being
+#   built) stays too.
 #
 # The recipes run from copies taken when the keys are computed, and this
 # script is read whole before it runs, so that a file changed in the

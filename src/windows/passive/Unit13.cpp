@@ -2,6 +2,7 @@
 
 #include "Characteristics.h"
 #include "Circuits.h"
+#include "Passive.h"
 #include "Reactance.h"
 
 #include <QScopeGuard>
@@ -16,10 +17,9 @@ TForm13::TForm13(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     FinishDesign(this);
-    ConnectClick(Button1, this, &TForm13::Button1Click, {Edit1, Edit2});
-    ConnectClick(Button2, this, &TForm13::Button2Click, {Edit3});
-    ConnectClick(Button3, this, &TForm13::Button3Click, {Edit4});
-    AddCharacteristic(this, Button2);
+    ConnectClick(Button1, this, &TForm13::Button1Click);
+    ConnectClick(Button2, this, &TForm13::Button2Click);
+    ConnectClick(Button3, this, &TForm13::Button3Click);
 }
 
 // Characteristic impedance rho = 2 pi f0 L.
@@ -45,13 +45,14 @@ void TForm13::Button2Click()
     const Ext Q = ReadNumber(Edit3);
     Q_ = Q;
 
-    const Ext Rp = Store(Q * rho); // Ohm
-    Rp_ = Rp;
-    ShowNumber(Label9, Rp);
+    const LcCircuit r = LcCircuitOf(f0, rho, Q);
+    if (r.Rp)
+        Rp_ = *r.Rp;
+    ShowNumber(Label9, r.Rp); // Ohm
+    ShowNumber(Label14, r.P); // kHz
+    r.RaiseError();
 
-    const Ext P = Store(f0 / Q); // kHz
-    ShowNumber(Label14, P);
-
+    const Ext Rp = Rp_;
     drawn_ = Chain{f0, rho, Q, Rp};
     UpdateCharacteristic(this, [f0, Q, Rp] { return ResonanceCurve(f0, Q, Rp, std::nullopt); });
 }

@@ -11,8 +11,7 @@ TForm3::TForm3(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     FinishDesign(this);
-    ConnectClick(Button1, this, &TForm3::Button1Click, {Edit1, Edit2});
-    AddCharacteristic(this, Button1);
+    ConnectClick(Button1, this, &TForm3::Button1Click);
 }
 
 void TForm3::Button1Click()

@@ -11,8 +11,7 @@ TForm4::TForm4(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     FinishDesign(this);
-    ConnectClick(Button1, this, &TForm4::Button1Click, {Edit1, Edit2});
-    AddCharacteristic(this, Button1);
+    ConnectClick(Button1, this, &TForm4::Button1Click);
 }
 
 void TForm4::Button1Click()

@@ -1,8 +1,7 @@
 #include "Unit5.h"
 
 #include "Characteristics.h"
-#include "Circuits.h"
-#include "Reactance.h"
+#include "Passive.h"
 
 TForm5 *Form5 = nullptr;
 
@@ -12,9 +11,7 @@ TForm5::TForm5(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     FinishDesign(this);
-    ShowPicture(Image1, QStringLiteral(":/assets/series-rc.jpg"));
-    ConnectClick(Button1, this, &TForm5::Button1Click, {Edit1, Edit2, Edit3, Edit4});
-    AddCharacteristic(this, Button1);
+    ConnectClick(Button1, this, &TForm5::Button1Click);
 }
 
 void TForm5::Button1Click()
@@ -24,38 +21,21 @@ void TForm5::Button1Click()
     const Ext f = ReadNumber(Edit3); // kHz
     const Ext U = ReadNumber(Edit4); // RMS volts
 
-    const Ext Xc = CapacitorReactance(C, f); // Ohm
-    ShowNumber(Label7, Xc);
-
-    const Ext Z = RootSumSquare(R, Xc); // Ohm
-    ShowNumber(Label9, Z);
-
-    // Phase shift between voltage and current: cos phi = R / Z.
-    const Ext phi = PhaseShift(R / Z);            // rad
-    ShowNumber(Label11, phi * kDegreesPerRadian); // degrees
-
-    const Ext Y = Reciprocal(Z); // S
-    ShowNumber(Label13, Y);
-    const Ext g = Reciprocal(R); // S
-    ShowNumber(Label15, g);
-    const Ext b = Reciprocal(Xc); // S
-    ShowNumber(Label17, b);
-
-    const Ext I = Store(U / Z); // A
-    ShowNumber(Label20, I);
-    const Ext UC = Store(I * Xc); // V
-    ShowNumber(Label22, UC);
-    const Ext UR = Store(I * R); // V
-    ShowNumber(Label24, UR);
-
-    const Ext P = Store(UR * I); // W
-    ShowNumber(Label26, P);
-    const Ext Q = Store(UC * I); // var
-    ShowNumber(Label28, Q);
-    const Ext S = Store(U * I); // VA
-    ShowNumber(Label30, S);
-    const Ext PF = Store(P / S); // power factor
-    ShowNumber(Label32, PF);
+    const SeriesRc r = SeriesRcOf(C, R, f, U);
+    ShowNumber(Label7, r.Xc);   // Ohm
+    ShowNumber(Label9, r.Z);    // Ohm
+    ShowNumber(Label11, r.phi); // degrees
+    ShowNumber(Label13, r.Y);   // S
+    ShowNumber(Label15, r.g);   // S
+    ShowNumber(Label17, r.b);   // S
+    ShowNumber(Label20, r.I);   // A
+    ShowNumber(Label22, r.UC);  // V
+    ShowNumber(Label24, r.UR);  // V
+    ShowNumber(Label26, r.P);   // W
+    ShowNumber(Label28, r.Q);   // var
+    ShowNumber(Label30, r.S);   // VA
+    ShowNumber(Label32, r.PF);  // power factor
+    r.RaiseError();
 
     UpdateCharacteristic(this, [C, R, f] { return SeriesRcCurve(C, R, f); });
 }

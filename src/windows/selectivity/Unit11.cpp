@@ -4,6 +4,7 @@
 #include "Circuits.h"
 #include "CopyResults.h"
 #include "GraphMarks.h"
+#include "Selectivity.h"
 
 #include <QScopeGuard>
 
@@ -17,17 +18,14 @@ TForm11::TForm11(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     FinishDesign(this);
-    ShowPicture(Image1, QStringLiteral(":/assets/lumped-filter.jpg"));
-    ShowPicture(Image2, QStringLiteral(":/assets/filter-design-graphs.jpg"));
-    ConnectClick(Button1, this, &TForm11::Button1Click, {Edit1, Edit2, Edit5});
-    ConnectClick(Button2, this, &TForm11::Button2Click, {Edit4});
-    ConnectClick(Button3, this, &TForm11::Button3Click, {Edit11, Edit3});
-    ConnectClick(Button4, this, &TForm11::Button4Click, {Edit6, Edit7, Edit8});
-    ConnectClick(Button5, this, &TForm11::Button5Click, {Edit9, Edit10});
+    ConnectClick(Button1, this, &TForm11::Button1Click);
+    ConnectClick(Button2, this, &TForm11::Button2Click);
+    ConnectClick(Button3, this, &TForm11::Button3Click);
+    ConnectClick(Button4, this, &TForm11::Button4Click);
+    ConnectClick(Button5, this, &TForm11::Button5Click);
     ConnectClick(Label43, this, &TForm11::Label43Click);
     marks_ = new GraphMarks(Image2);
     AddResultLines(this, [this] { return marks_->resultLines(); });
-    AddCharacteristic(this, Button3);
 }
 
 // Step 1: is a lumped-selectivity filter worth using?  It is when the
@@ -40,9 +38,8 @@ void TForm11::Button1Click()
     f0_ = ReadNumber(Edit1); // kHz
     P_ = ReadNumber(Edit2);  // kHz
     d_ = ReadNumber(Edit5);
-    const Ext x = Store(P_ / (Sqrt(2) * 2 * f0_));
-    ShowText(Label7, x >= d_ ? QStringLiteral("Применение ФСС целесообразно.")
-                             : QStringLiteral("Применение ФСС нецелесообразно!"));
+    ShowText(Label7, FilterWorthUsing(f0_, P_, d_) ? QStringLiteral("Применение ФСС целесообразно.")
+                                                   : QStringLiteral("Применение ФСС нецелесообразно!"));
 }
 
 // Step 2: generalised damping and relative adjacent-channel detuning, from
@@ -69,9 +66,8 @@ void TForm11::Button3Click()
     step3_.reset();
     const Ext sigma1 = ReadNumber(Edit11); // σ1, dB
     const Ext S = ReadNumber(Edit3);       // dB
-    const Ext q = Store(S / sigma1);
-    const std::int32_t n = CeilToInt32(q);
-    ShowNumber(Label23, n);
+    const std::int32_t n = SectionCount(S, sigma1);
+    ShowNumber(Label23, Ext(n));
     step3_ = Step3{n, S, step2_};
 }
 
@@ -82,33 +78,31 @@ void TForm11::Button4Click()
     rho_ = ReadNumber(Edit6);         // kOhm
     const Ext Rg = ReadNumber(Edit7); // Rг, Ohm
     const Ext Rn = ReadNumber(Edit8); // Rн, Ohm
-    const Ext g1 = Store(1 / Rg);     // S
-    const Ext g2 = Store(1 / Rn);     // S
-    // Each ratio is remembered only once it has been computed and stored.
-    m1_ = Store(Sqrt(1 / (rho_ * 1000 * g1)));
-    ShowNumber(Label25, m1_);
-    m2_ = Store(Sqrt(1 / (rho_ * 1000 * g2)));
-    ShowNumber(Label27, m2_);
+    const TapRatios r = TapRatiosOf(rho_, Rg, Rn);
+    // Each ratio is remembered only once it has been computed.
+    if (r.m1)
+        m1_ = *r.m1;
+    if (r.m2)
+        m2_ = *r.m2;
+    ShowNumber(Label25, r.m1);
+    ShowNumber(Label27, r.m2);
+    r.RaiseError();
 }
 
 // Step 6: element values, pF and uH, from the values of steps 1 and 4 and
 // the source and load capacitances.
 void TForm11::Button5Click()
 {
-    const Ext Ci = ReadNumber(Edit9);                      // source capacitance Cи, pF
-    const Ext Cn = ReadNumber(Edit10);                     // load capacitance Cн, pF
-    const Ext C1 = Store(1000000 / (kTwoPi * f0_ * rho_)); // coupling capacitors
-    ShowNumber(Label31, C1);
-    const Ext C2 = Store(1000000 / (kPi * P_ * rho_) - 2 * C1); // middle circuits
-    ShowNumber(Label34, C2);
-    const Ext C3 = Store(0.5L * C2 - m1_ * m1_ * Ci); // input circuit
-    ShowNumber(Label36, C3);
-    const Ext C4 = Store(0.5L * C2 - m2_ * m2_ * Cn); // output circuit
-    ShowNumber(Label38, C4);
-    const Ext L1 = Store(rho_ * P_ * 1000000 / (f0_ * f0_ * kFourPi)); // middle circuits
-    ShowNumber(Label40, L1);
-    const Ext L2 = Store(2 * L1); // end circuits
-    ShowNumber(Label42, L2);
+    const Ext Ci = ReadNumber(Edit9);  // source capacitance Cи, pF
+    const Ext Cn = ReadNumber(Edit10); // load capacitance Cн, pF
+    const FilterElements r = FilterElementsOf(f0_, P_, rho_, m1_, m2_, Ci, Cn);
+    ShowNumber(Label31, r.C1);
+    ShowNumber(Label34, r.C2);
+    ShowNumber(Label36, r.C3);
+    ShowNumber(Label38, r.C4);
+    ShowNumber(Label40, r.L1);
+    ShowNumber(Label42, r.L2);
+    r.RaiseError();
 }
 
 void TForm11::UpdateReadings()

@@ -1,5 +1,7 @@
 #include "Unit15.h"
 
+#include "Stage.h"
+
 TForm15 *Form15 = nullptr;
 
 using namespace velorix;
@@ -8,9 +10,8 @@ TForm15::TForm15(QWidget *parent) : TCalcForm(parent)
 {
     setupUi(this);
     FinishDesign(this);
-    ShowPicture(Image1, QStringLiteral(":/assets/stage-analysis.jpg"));
-    ConnectClick(Button1, this, &TForm15::Button1Click, {Edit1, Edit2, Edit3, Edit4});
-    ConnectClick(Button2, this, &TForm15::Button2Click, {Edit5, Edit6, Edit7, Edit8, Edit4});
+    ConnectClick(Button1, this, &TForm15::Button1Click);
+    ConnectClick(Button2, this, &TForm15::Button2Click);
 }
 
 // Method: 1977 textbook on the theory of transistors and transistor circuits, p. 327.
@@ -23,8 +24,7 @@ void TForm15::Button1Click()
     const Ext Re = ReadNumber(Edit3);   // emitter resistor, Ohm (0 without one)
     const Ext beta = ReadNumber(Edit4); // static current transfer coefficient
 
-    const Ext Rin = Store((1 + beta) * (re + Re) + rb); // Ohm
-    ShowNumber(Label10, Rin);
+    ShowNumber(Label10, StageInputResistance(rb, re, Re, beta)); // Ohm
 }
 
 // Voltage gain: Ku = -beta (Rk || Rl) / (Rs + Rin); the sign is the phase
@@ -37,7 +37,5 @@ void TForm15::Button2Click()
     const Ext Rl = ReadNumber(Edit8);   // load resistance, Ohm
     const Ext beta = ReadNumber(Edit4); // static current transfer coefficient
 
-    const Ext R = Store(Rk * Rl / (Rk + Rl)); // collector load, Ohm
-    const Ext Ku = Store(-(beta * R) / (Rs + Rin));
-    ShowNumber(Label20, Ku);
+    ShowNumber(Label20, StageVoltageGain(Rk, Rin, Rs, Rl, beta));
 }

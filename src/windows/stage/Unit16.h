@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FormKit.h"
+#include "Stage.h"
 #include "ui_Unit16.h"
 
 class TForm16 : public velorix::TCalcForm, private Ui::Form16 {
@@ -15,16 +16,8 @@ public:
     void Button2Click();
 
 private:
-    struct Inputs {
-        velorix::Ext rb1, re1; // base and emitter resistance of T1, Ohm
-        velorix::Ext rb2, re2; // base and emitter resistance of T2, Ohm
-        velorix::Ext beta1, beta2;
-        velorix::Ext Rl; // load resistance, Ohm
-        velorix::Ext Rs; // signal source resistance, Ohm
-    };
-    Inputs ReadInputs() const;
-    // The loaded follower from the unloaded input and output resistances.
-    void ShowResults(const Inputs &in, velorix::Ext Rin0, velorix::Ext Rout0);
+    velorix::CompoundTransistor ReadInputs() const;
+    void ShowResults(const velorix::CompoundFollower &r);
 };
 
 // The window, created once at start-up (CreateCalculators).
