@@ -2,6 +2,15 @@
 
 namespace velorix {
 
+namespace {
+
+// 0 degrees Celsius, 273.15 K, and the fall of the base-emitter voltage,
+// 0.0018 V per kelvin, as the x87 values nearest to them.
+constexpr long double kZeroCelsius = 0x8.893333333333333p+5L;
+constexpr long double kBaseVoltageDrift = 0xE.BEDFA43FE5C91D1p-13L;
+
+} // namespace
+
 Material MaterialOf(bool silicon, bool germanium)
 {
     if (germanium)
@@ -36,7 +45,7 @@ Ext OpenJunctionVoltage(Material material)
 }
 
 ThermalDrift::ThermalDrift(Ext Tmin, Ext Tmax, Material material)
-    : T1_(Store(Tmin + 273.15L)), T2_(Store(Tmax + 273.15L)), k_(DoublingInterval(material))
+    : T1_(Store(Tmin + kZeroCelsius)), T2_(Store(Tmax + kZeroCelsius)), k_(DoublingInterval(material))
 {
 }
 
@@ -47,6 +56,6 @@ Ext ThermalDrift::ReverseCurrentAtTmax(Ext Iko) const
     return Store(Iko * Exp(kLn2 * x));
 }
 
-Ext ThermalDrift::BaseVoltageShift() const { return Store((T2_ - T1_) * 0.0018L); }
+Ext ThermalDrift::BaseVoltageShift() const { return Store((T2_ - T1_) * kBaseVoltageDrift); }
 
 } // namespace velorix

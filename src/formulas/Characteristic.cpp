@@ -32,6 +32,10 @@ std::vector<Ext> LogSweep(Ext centre)
         else if (i == 2 * kPerDecade)
             xs.push_back(Store(centre * 100));
         else
+            // The C library's long double pow may stay raw here: it only
+            // places a sample, whose row is then computed by the formulas
+            // (and on a binary128 long double the factor is rounded to the
+            // extended format as the multiplication reads it).
             xs.push_back(Store(centre * std::pow(10.0L, static_cast<long double>(i) / kPerDecade)));
     }
     return xs;
@@ -87,6 +91,10 @@ void AddTick(Axis &axis, long double value)
     axis.ticks.push_back(at);
     axis.tickTexts << FormatNumber(value);
 }
+
+// The axes' ticks and labels are placed with raw long double pow and log10,
+// which may stay raw: they choose where ticks go and the round values they
+// show, never a calculated result.
 
 // 1, 2 or 5 times a power of ten, near a sixth of the span.
 long double NiceStep(long double span)

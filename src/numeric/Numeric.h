@@ -67,6 +67,12 @@ inline constexpr long double kTwoPi = 0xC.90FDAA22168C235p-1L;            // 6.2
 inline constexpr long double kFourPi = 0xC.90FDAA22168C235p+0L;           // 12.566370614359172954
 inline constexpr long double kDegreesPerRadian = 0xE.52EE0D31E0FBDC3p+2L; // 180/pi, 57.295779513082320877
 inline constexpr long double kLn2 = 0xB.17217F7D1CF79ACp-4L;              // 0.69314718055994530942
+// The decimal prefixes of units, milli to pico, each the x87 value nearest
+// to it.
+inline constexpr long double kMilli = 0x8.3126E978D4FDF3Bp-13L; // 1e-3
+inline constexpr long double kMicro = 0x8.637BD05AF6C69B6p-23L; // 1e-6
+inline constexpr long double kNano = 0x8.9705F4136B4A597p-33L;  // 1e-9
+inline constexpr long double kPico = 0x8.CBCCC096F5088CCp-43L;  // 1e-12
 // The largest finite x87 value, (2^64 - 1) * 2^16320, about 1.18973e4932
 // (LDBL_MAX where long double is x87's).
 inline constexpr long double kExtendedMax = 0xF.FFFFFFFFFFFFFFFp+16380L;

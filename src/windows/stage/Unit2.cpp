@@ -24,7 +24,7 @@ void TForm2::Button1Click()
 {
     const Ext Ie = ReadNumber(Edit1); // mA
 
-    const Ext re = Store(25.6L / Ie); // Ohm; 25.6 mV thermal voltage
+    const Ext re = Store(0xC.CCCCCCCCCCCCCCDp+1L / Ie); // Ohm; 25.6 mV thermal voltage
     ShowNumber(Label7, Round(re));
 }
 
@@ -59,7 +59,7 @@ void TForm2::Button4Click()
     const Ext Ck0 = ReadNumber(Edit9); // capacitance at U0, pF
     const Ext U = ReadNumber(Edit10);  // collector voltage in the circuit, V
 
-    const Ext Ck = Store(Sqrt(U0 / U) * (Ck0 * 1e-12L) * 1e12); // pF
+    const Ext Ck = Store(Sqrt(U0 / U) * (Ck0 * kPico) * 1e12); // pF
     ShowNumber(Label29, Ck);
 }
 

@@ -40,16 +40,16 @@ void TForm7::Button1Click()
     const Ext dUb = drift.BaseVoltageShift(); // V
     ShowNumber(Label16, dUb);
 
-    const Ext Re = Store(Ue / (Ik * 0.001L)); // Ohm
+    const Ext Re = Store(Ue / (Ik * kMilli)); // Ohm
     ShowNumber(Label20, Round(Re));
 
-    const Ext Rk = Store((Ek - Uke) / (Ik * 0.001L) - Re); // Ohm
+    const Ext Rk = Store((Ek - Uke) / (Ik * kMilli) - Re); // Ohm
     ShowNumber(Label22, Round(Rk));
     if (!(Rk >= 0))
         ShowWarning(QStringLiteral("Rк < 0, увеличьте Ек"));
 
     const Ext R1 =
-        Store((Ek / (Ik * 0.001L)) * ((dIk * 0.001L * Re - dUb) / (IkoMax * 1e-6L * Re) - 1)); // Ohm
+        Store((Ek / (Ik * kMilli)) * ((dIk * kMilli * Re - dUb) / (IkoMax * kMicro * Re) - 1)); // Ohm
     ShowNumber(Label25, Round(R1));
 
     // Ue = Ek leaves no voltage across R1, and the divider has no solution.
@@ -57,7 +57,7 @@ void TForm7::Button1Click()
     // the zero below into a tiny difference and R2 into nonsense near 1E18.
     if (Ue == Ek)
         throw CalcError::divisionByZero();
-    const Ext R2 = Store(R1 * Re * (Ik * 0.001L) / (Ek - Ik * 0.001L * Re)); // Ohm
+    const Ext R2 = Store(R1 * Re * (Ik * kMilli) / (Ek - Ik * kMilli * Re)); // Ohm
     ShowNumber(Label28, Round(R2));
 
     if (!(R1 >= 0))

@@ -39,19 +39,19 @@ void TForm8::Button1Click()
 
     // Keeps the drift of Ik within dIk once the reverse current at Tmax is
     // taken off the margin.
-    const Ext Re = Store(dUb / (dIk * 0.001L - IkoMax * 1e-6L)); // Ohm
+    const Ext Re = Store(dUb / (dIk * kMilli - IkoMax * kMicro)); // Ohm
     ShowNumber(Label20, Round(Re));
     if (!(Re >= 0))
         ShowWarning(QStringLiteral("Rэ < 0, выберите транзистор с меньшим обратным током коллектора либо "
                                    "увеличьте ток покоя коллектора"));
 
     // Bias supply that drives Ik through Re with the base at ground, V.
-    const Ext Ec = Store(Ik * 0.001L * Re + Ube0);
+    const Ext Ec = Store(Ik * kMilli * Re + Ube0);
     ShowNumber(Label21, Ec);
 
     // Collector loop from +Ek through Rk, the transistor and Re to -Ec:
     // Ek + Ec = Ik Rk + Uke + Ik Re.
-    const Ext Rk = Store((Ek + Ec - Uke) / (Ik * 0.001L) - Re); // Ohm
+    const Ext Rk = Store((Ek + Ec - Uke) / (Ik * kMilli) - Re); // Ohm
     ShowNumber(Label23, Round(Rk));
     if (!(Rk >= 0))
         ShowWarning(QStringLiteral("Rк < 0, увеличьте напряжение питания"));
