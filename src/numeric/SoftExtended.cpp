@@ -55,19 +55,24 @@ Registers &Regs()
     return regs;
 }
 
-// Brings a result, rounded to 64 bits with the ternary value t (the sign of
-// the rounding error), into x87's range, then gives it as a long double
-// (exactly).
-long double Finish(mpfr_t r, int t)
+// Brings a value, rounded to 64 bits with the ternary value t (the sign of
+// the rounding error), into x87's range.
+void ToX87Range(mpfr_t r, int t)
 {
     t = mpfr_check_range(r, t, MPFR_RNDN);
     mpfr_subnormalize(r, t, MPFR_RNDN);
+}
+
+// A result as a long double (exactly).
+long double Finish(mpfr_t r, int t)
+{
+    ToX87Range(r, t);
     return mpfr_get_ld(r, MPFR_RNDN);
 }
 
 // An operand: exact for an x87 value; anything wider is rounded to x87's
 // format first.
-void Load(mpfr_t to, long double x) { Finish(to, mpfr_set_ld(to, x, MPFR_RNDN)); }
+void Load(mpfr_t to, long double x) { ToX87Range(to, mpfr_set_ld(to, x, MPFR_RNDN)); }
 
 using Binary = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_srcptr, mpfr_rnd_t);
 

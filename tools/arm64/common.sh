@@ -13,6 +13,10 @@ use_sysroot() {
   # Qt's plugins from it too.
   export QEMU_LD_PREFIX=$VELORIX_ARM64_SYSROOT
   export QT_PLUGIN_PATH=$VELORIX_ARM64_SYSROOT/usr/lib/aarch64-linux-gnu/qt6/plugins
+  # Debian's tools (dpkg-shlibdeps, dpkg-architecture) for arm64 and the
+  # root's package database.
+  export DEB_HOST_ARCH=arm64
+  export DPKG_ADMINDIR=$VELORIX_ARM64_SYSROOT/var/lib/dpkg
 }
 
 # lock_build_folder OUT: one run at a time uses a build folder.

@@ -78,9 +78,25 @@ if [ ! -f "$root/.complete" ]; then
   trap 'rm -rf "$root.partial"' EXIT
   echo "Unpacking ${#versioned[@]} arm64 packages into $root" >&2
   (cd "$apt_dir/cache/archives" && "${apt[@]}" download "${versioned[@]}" >&2)
+  db=$root.partial/var/lib/dpkg
+  mkdir -p "$db/info"
+  printf '%s\n' amd64 arm64 >"$db/arch"
   for p in "${versioned[@]}"; do
     name=${p%%=*} version=${p#*=}
-    dpkg -x "$apt_dir/cache/archives/${name}_${version//:/%3a}_"*.deb "$root.partial"
+    deb=$(echo "$apt_dir/cache/archives/${name}_${version//:/%3a}_"*.deb)
+    dpkg -x "$deb" "$root.partial"
+    # A dpkg database of the root, for dpkg-shlibdeps (DPKG_ADMINDIR) to
+    # find which package, of which version, gives each library the arm64
+    # package links: its status entry, its file list (with the paths the
+    # files have in the root) and its symbols and shlibs files.
+    { dpkg-deb -f "$deb" | grep -v '^Status:'; echo 'Status: install ok installed'; echo; } >>"$db/status"
+    info=$db/info/$name
+    [ "$(dpkg-deb -f "$deb" Multi-Arch)" != same ] || info=$info:arm64
+    dpkg-deb --fsys-tarfile "$deb" | tar -t | sed "s|^\./|$root/|; s|/$||; s|^\.$|/|" >"$info.list"
+    control=$(mktemp -d)
+    dpkg-deb -e "$deb" "$control"
+    for f in symbols shlibs; do [ ! -f "$control/$f" ] || cp "$control/$f" "$info.$f"; done
+    rm -rf "$control"
   done
   # Absolute symbolic links point into the host: make them relative, so
   # that the linker and qemu stay inside the root.
