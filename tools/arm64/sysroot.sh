@@ -98,6 +98,9 @@ if [ ! -f "$root/.complete" ]; then
     for f in symbols shlibs; do [ ! -f "$control/$f" ] || cp "$control/$f" "$info.$f"; done
     rm -rf "$control"
   done
+  # The fonts' configuration is the host's, as on the machine the program
+  # runs on (the root's own, under qemu, would place text differently).
+  rm -rf "$root.partial/etc/fonts"
   # Absolute symbolic links point into the host: make them relative, so
   # that the linker and qemu stay inside the root.
   find "$root.partial" -type l -lname '/*' -print0 | while IFS= read -r -d '' l; do
