@@ -15,7 +15,7 @@ use_sysroot() {
   export QT_PLUGIN_PATH=$VELORIX_ARM64_SYSROOT/usr/lib/aarch64-linux-gnu/qt6/plugins
   # Debian's tools (dpkg-shlibdeps, dpkg-architecture) for arm64 and the
   # root's package database.
-  export DEB_HOST_ARCH=arm64
+  export DEB_HOST_ARCH=arm64 DEB_HOST_MULTIARCH=aarch64-linux-gnu
   export DPKG_ADMINDIR=$VELORIX_ARM64_SYSROOT/var/lib/dpkg
 }
 

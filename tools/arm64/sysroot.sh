@@ -81,6 +81,7 @@ if [ ! -f "$root/.complete" ]; then
   db=$root.partial/var/lib/dpkg
   mkdir -p "$db/info"
   printf '%s\n' amd64 arm64 >"$db/arch"
+  echo 1 >"$db/info/format"
   for p in "${versioned[@]}"; do
     name=${p%%=*} version=${p#*=}
     deb=$(echo "$apt_dir/cache/archives/${name}_${version//:/%3a}_"*.deb)
@@ -90,6 +91,8 @@ if [ ! -f "$root/.complete" ]; then
     # package links: its status entry, its file list (with the paths the
     # files have in the root) and its symbols and shlibs files.
     { dpkg-deb -f "$deb" | grep -v '^Status:'; echo 'Status: install ok installed'; echo; } >>"$db/status"
+    # (In the multiarch database format, 1, the files of a package that
+    # may be installed for several architectures carry its architecture.)
     info=$db/info/$name
     [ "$(dpkg-deb -f "$deb" Multi-Arch)" != same ] || info=$info:arm64
     dpkg-deb --fsys-tarfile "$deb" | tar -t | sed "s|^\./|$root/|; s|/$||; s|^\.$|/|" >"$info.list"
