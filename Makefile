@@ -6,7 +6,7 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= $(BUILD)-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test test-sanitize bench package fuzz windows test-windows clean
+.PHONY: all deps configure build run test test-sanitize bench package fuzz windows test-windows arm64 test-arm64 clean
 
 all: build
 
@@ -67,5 +67,16 @@ windows:
 test-windows:
 	tools/windows/test.sh
 
+# The arm64 Linux edition, cross-built with g++-aarch64-linux-gnu against
+# Debian's arm64 Qt, libjpeg-turbo and MPFR unpacked into
+# ~/.cache/velorix/arm64-sysroot-KEY (the host's packages are untouched):
+# build-arm64/ and build-arm64/velorix_VERSION_arm64.deb.
+arm64:
+	tools/arm64/build.sh
+
+# The same tree with every test run under qemu-aarch64-static.
+test-arm64:
+	tools/arm64/test.sh
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) build-windows
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) build-windows build-arm64

@@ -12,6 +12,7 @@
 #include "FuzzCheck.h"
 #include "Numeric.h"
 
+#include <array>
 #include <cfloat>
 #include <clocale>
 #include <cmath>
@@ -21,30 +22,6 @@
 using velorix::CalcError;
 
 namespace {
-
-// The x87 format keeps its significand's integer bit explicit.  The
-// encodings where that bit disagrees with the exponent (unnormals,
-// pseudo-denormals, pseudo-infinities and pseudo-NaNs) are never produced by
-// arithmetic, so the bit is set to match: 0 with the zero exponent, 1 with
-// any other.
-long double ExtendedOf(const std::uint8_t *bytes)
-{
-    std::uint64_t significand;
-    std::uint16_t signAndExponent;
-    std::memcpy(&significand, bytes, 8);
-    std::memcpy(&signAndExponent, bytes + 8, 2);
-    constexpr std::uint64_t kIntegerBit = std::uint64_t(1) << 63;
-    if ((signAndExponent & 0x7FFF) == 0)
-        significand &= ~kIntegerBit;
-    else
-        significand |= kIntegerBit;
-    unsigned char storage[sizeof(long double)] = {};
-    std::memcpy(storage, &significand, 8);
-    std::memcpy(storage + 8, &signAndExponent, 2);
-    long double v;
-    std::memcpy(&v, storage, sizeof v);
-    return v;
-}
 
 // What the text should show: the significant digits without trailing zeros
 // and the exponent E with the value 0.d1d2... * 10^E.
@@ -215,14 +192,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size == 0)
         return 0;
 
-    std::uint8_t bytes[10] = {};
-    std::memcpy(bytes, data + 1, std::min<std::size_t>(size - 1, sizeof bytes));
+    std::array<std::uint8_t, 10> bytes{};
+    std::memcpy(bytes.data(), data + 1, std::min<std::size_t>(size - 1, bytes.size()));
     const QChar sep = data[0] & 1 ? QLatin1Char(',') : QLatin1Char('.');
     if (data[0] & 2) {
-        Check(ExtendedOf(bytes), sep);
+        // The encodings that arithmetic never produces are read as the
+        // nearest that it does (FromX87Bytes).
+        Check(velorix::FromX87Bytes(bytes).value(), sep);
     } else {
         double d;
-        std::memcpy(&d, bytes, sizeof d);
+        std::memcpy(&d, bytes.data(), sizeof d);
         Check(d, sep);
     }
     return 0;

@@ -135,16 +135,16 @@ private slots:
     }
 
     // A handler starts with the extended control word whatever ran before it,
-    // and one that fails, here after lowering the precision (53-bit) as
-    // foreign code can, leaves it restored.
+    // and one that fails, here after setting a foreign word (x87: a lowered
+    // precision) as foreign code can, leaves it restored.
     void handlerRestoresControlWord()
     {
         test::BoxRecorder boxes;
-        SetFloatControlWord(0x007F);
+        SetFloatControlWord(kForeignControlWord);
         std::uint16_t inside = 0;
         RunHandler([&inside] {
             inside = FloatControlWord();
-            SetFloatControlWord(0x027F);
+            SetFloatControlWord(kForeignControlWord);
             throw CalcError::overflow();
         });
         QCOMPARE(inside, kExtendedControlWord);

@@ -39,10 +39,10 @@ constexpr ExpRow kExpReference[] = {
 #include "exp_reference.inc"
 };
 
+// The 80-bit pattern: sign and exponent, then the 64-bit significand.
 QString Bits(long double v)
 {
-    unsigned char bytes[sizeof v] = {};
-    std::memcpy(bytes, &v, 10); // sign and exponent, then the 64-bit significand
+    const auto bytes = X87Bytes(v);
     QString hex;
     for (int i = 9; i >= 0; --i)
         hex += QStringLiteral("%1").arg(bytes[i], 2, 16, QLatin1Char('0'));
@@ -70,7 +70,7 @@ private slots:
         row("-2.5", -2.5, "-2.5");
         row("1/3 double", 1.0 / 3.0, "0.333333333333333");
         row("2/3 double", 2.0 / 3.0, "0.666666666666667");
-        row("1/3 extended", 1.0L / 3.0L, "0.333333333333333");
+        row("1/3 extended", (Ext(1) / 3).value(), "0.333333333333333");
         row("123456.789...", 123456.7890123456789, "123456.789012346");
         row("0.0001", 0.0001, "0.0001");
         row("0.00012345", 0.00012345, "0.00012345");
@@ -88,12 +88,12 @@ private slots:
         row("+0", 0.0, "0");
         row("largest double", DBL_MAX, "1.79769313486232E308");
         row("smallest subnormal", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324");
-        row("extended beyond double", 1e400L, "1E400");
+        row("extended beyond double", 0xD.A763FC8CB9FF9E6p+1325L, "1E400"); // 1e400
         row("integer 26", 26, "26");
         row("integer -207673", -207673, "-207673");
         row("0.18", 0.18, "0.18");
         row("-1e-300", -1e-300, "-1E-300");
-        row("17th digit ignored", 1.23456789012344999L, "1.23456789012345");
+        row("17th digit ignored", 0x9.E06521462CEE697p-3L, "1.23456789012345"); // 1.23456789012344999
     }
 
     void formatNumber()
@@ -120,13 +120,13 @@ private slots:
         QTest::addColumn<long double>("value");
         QTest::addColumn<int>("decimals");
         QTest::addColumn<QString>("text");
-        QTest::newRow("two decimals") << 12.3456L << 2 << "12,35";
-        QTest::newRow("trailing zeros kept") << 0.1L << 3 << "0,100";
+        QTest::newRow("two decimals") << 0xC.58793DD97F62B6Bp+0L << 2 << "12,35";        // 12.3456
+        QTest::newRow("trailing zeros kept") << 0xC.CCCCCCCCCCCCCCDp-7L << 3 << "0,100"; // 0.1
         QTest::newRow("binary above the decimal") << static_cast<long double>(12.345) << 2 << "12,35";
         QTest::newRow("tie to even") << 0.125L << 2 << "0,12";
         QTest::newRow("no decimals") << 2.5L << 0 << "2";
-        QTest::newRow("negative") << -3.14159L << 3 << "-3,142";
-        QTest::newRow("rounds to zero, no sign") << -0.0004L << 3 << "0,000";
+        QTest::newRow("negative") << -0xC.90FCF80DC33721Dp-2L << 3 << "-3,142";                // 3.14159
+        QTest::newRow("rounds to zero, no sign") << -0xD.1B71758E219652Cp-15L << 3 << "0,000"; // 0.0004
         QTest::newRow("large") << 1e20L << 1 << "100000000000000000000,0";
     }
 
@@ -290,7 +290,7 @@ private slots:
             case 3:
                 return Sqrt(-one);
             case 4:
-                return Ext(LDBL_MAX) * 2;
+                return Ext(kExtendedMax) * 2;
             case 5:
                 return Store(Ext(1e308) * 10);
             case 6:
@@ -340,7 +340,8 @@ private slots:
         QVERIFY(third.value() != static_cast<long double>(1.0 / 3.0));
         QCOMPARE(Store(third).value(), static_cast<long double>(1.0 / 3.0));
         // Rounds to the largest double rather than overflowing.
-        QCOMPARE(Store(Ext(DBL_MAX) * 1.00000000000000001L).value(), static_cast<long double>(DBL_MAX));
+        QCOMPARE(Store(Ext(DBL_MAX) * 0x8.00000000000005Cp-3L).value(),
+                 static_cast<long double>(DBL_MAX)); // 1.00000000000000001
     }
 
     void roundToInt_data()
@@ -350,8 +351,8 @@ private slots:
         QTest::newRow("2.5") << 2.5L << qint64(2);
         QTest::newRow("3.5") << 3.5L << qint64(4);
         QTest::newRow("-2.5") << -2.5L << qint64(-2);
-        QTest::newRow("2.4999") << 2.4999L << qint64(2);
-        QTest::newRow("-0.4") << -0.4L << qint64(0);
+        QTest::newRow("2.4999") << 0x9.FFE5C91D14E3BCDp-2L << qint64(2);
+        QTest::newRow("-0.4") << -0xC.CCCCCCCCCCCCCCDp-5L << qint64(0);
         QTest::newRow("largest") << 9223372036854775807.0L << std::numeric_limits<qint64>::max();
         QTest::newRow("smallest") << -9223372036854775808.0L << std::numeric_limits<qint64>::min();
     }
@@ -379,19 +380,19 @@ private slots:
         row("whole", 5, "5");
         row("positive fraction", 5.25L, "6");
         row("negative fraction", -5.25L, "-5");
-        row("tiny positive", 1e-300L, "1");
-        row("tiny negative", -1e-300L, "0");
+        row("tiny positive", 0xA.B70FE17C79AC6CAp-1000L, "1");  // 1e-300
+        row("tiny negative", -0xA.B70FE17C79AC6CAp-1000L, "0"); // -1e-300
         row("zero", 0, "0");
         row("largest", 2147483647.0L, "2147483647");
         row("just above largest whole", 2147483646.5L, "2147483647");
         row("fraction above largest", 2147483647.5L, kInvalid);
-        row("just below 2^31", 2147483647.99999999953L, kInvalid);
+        row("just below 2^31", 0xF.FFFFFFFFFFFFFFCp+27L, kInvalid); // 2^31 - 2^-31
         row("2^31", 2147483648.0L, kInvalid);
         row("smallest", -2147483648.0L, "-2147483648");
         row("fraction below smallest", -2147483648.5L, "-2147483648");
         row("below smallest", -2147483649.0L, kInvalid);
-        row("huge", 1e300L, kInvalid);
-        row("huge negative", -1e4000L, kInvalid);
+        row("huge", 0xB.F21E44003ACDD2Dp+993L, kInvalid);             // 1e300
+        row("huge negative", -0xD.1BA8323FE558C61p+13284L, kInvalid); // -1e4000
     }
 
     void ceilToInt32()
@@ -434,7 +435,8 @@ private slots:
         QTest::newRow("-0") << -0.0L << QStringLiteral("1.5707963267949");
         QTest::newRow("0.5") << 0.5L << QStringLiteral("1.0471975511966");
         QTest::newRow("-1") << -1.0L << QStringLiteral("3.14159265358979");
-        QTest::newRow("near 1") << 0.999999999L << QStringLiteral("4.47213595540746E-5");
+        QTest::newRow("near 1") << 0xF.FFFFFFBB47D05F6p-4L
+                                << QStringLiteral("4.47213595540746E-5"); // 0.999999999
     }
 
     void arcCos()
@@ -447,10 +449,10 @@ private slots:
     void arcCosOutsideRange_data()
     {
         QTest::addColumn<long double>("x");
-        QTest::newRow("1.0000001") << 1.0000001L;
-        QTest::newRow("-1.0000001") << -1.0000001L;
+        QTest::newRow("1.0000001") << 0x8.00000D6BF94D5E5p-3L;
+        QTest::newRow("-1.0000001") << -0x8.00000D6BF94D5E5p-3L;
         QTest::newRow("2") << 2.0L;
-        QTest::newRow("just above 1") << 1.0L + LDBL_EPSILON;
+        QTest::newRow("just above 1") << 0x8.000000000000001p-3L; // 1 + 2^-63
     }
 
     void arcCosOutsideRange()

@@ -124,7 +124,7 @@ private slots:
                 continue;
             const QPoint designed = label->pos();
             label->move(label->parentWidget()->width() - 20, designed.y());
-            ShowNumber(label, Ext(-1.23456789012345e-300L));
+            ShowNumber(label, Ext(-0xD.3A7F0E0F446F9F2p-1000L)); // -1.23456789012345e-300
             QVERIFY2(label->parentWidget()->rect().contains(label->geometry()),
                      qPrintable(label->objectName()));
             if (scrolls)

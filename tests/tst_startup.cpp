@@ -39,10 +39,10 @@ class TestStartup : public QObject {
 private slots:
     void calculatorsFollowTheFirstPaint()
     {
-        // Whatever precision the process started with, the calculations get
-        // the full extended precision (0x007F: 24-bit, as some graphics
-        // drivers leave it).
-        SetFloatControlWord(0x007F);
+        // Whatever control word the process started with, the calculations
+        // get theirs (on x87 the full extended precision after 24-bit, as
+        // some graphics drivers leave it).
+        SetFloatControlWord(kForeignControlWord);
         StartProgram();
         QCOMPARE(FloatControlWord(), kExtendedControlWord);
         QVERIFY(Form1->isVisible());

@@ -4,17 +4,21 @@
 # SVG module for the icon generator's scalable icon, Qt Charts for the
 # characteristic windows (with Qt OpenGL's CMake files, which its CMake
 # package needs and Debian's qt6-charts-dev does not bring), and the tools
-# that check the desktop entry, the AppStream metadata and the Debian package.
+# that check the desktop entry, the AppStream metadata and the Debian package,
+# and MPFR, which the test of the software extended arithmetic links.
 # `install-deps.sh bench` adds what the benchmarks need: an X server in
-# memory (Xvfb), xauth for its cookie, and valgrind to count instructions.  `install-deps.sh fuzz`
-# installs what `make fuzz` needs instead: clang and its libFuzzer and
-# sanitizer runtimes.  `install-deps.sh windows` adds what the Windows
+# memory (Xvfb), xauth for its cookie, and valgrind to count instructions.
+# `install-deps.sh fuzz` installs what `make fuzz` needs instead: clang and
+# its libFuzzer and sanitizer runtimes.  `install-deps.sh windows` adds what the Windows
 # edition needs: the MinGW-w64 cross compiler, Wine to run and test it, NSIS
 # for its installer, nasm and Ninja for building Qt and libjpeg-turbo from
 # Debian's source packages (a deb-src entry is added when there is none),
 # Xvfb with xwininfo to see the installed program's windows and xdotool to
 # type into them, and the ru_RU.UTF-8 and en_US.UTF-8 locales, which Wine
 # needs to give the locale tests Russian and English regional settings.
+# `install-deps.sh arm64` adds the arm64 cross compiler and qemu-user for
+# `make arm64` and `make test-arm64` (the arm64 libraries come as packages
+# unpacked into the cache, never installed).
 set -euo pipefail
 
 packages=(
@@ -25,6 +29,7 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev
   qt6-translations-l10n
   desktop-file-utils appstream lintian dpkg-dev file
+  libmpfr-dev
 )
 case "${1:-}" in
   '') ;;
@@ -33,7 +38,8 @@ case "${1:-}" in
   windows)
     packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine nsis nasm ninja-build
       patch xvfb xauth x11-utils xdotool) ;;
-  *) echo "usage: $0 [bench|fuzz|windows]" >&2; exit 2 ;;
+  arm64) packages+=(g++-aarch64-linux-gnu qemu-user-static) ;;
+  *) echo "usage: $0 [bench|fuzz|windows|arm64]" >&2; exit 2 ;;
 esac
 
 sudo=()

@@ -2,6 +2,15 @@
 
 namespace velorix {
 
+namespace {
+
+// 0 degrees Celsius, 273.15 K, and the fall of the base-emitter voltage,
+// 0.0018 V per kelvin, as the x87 values nearest to them.
+constexpr long double kZeroCelsius = 0x8.893333333333333p+5L;
+constexpr long double kBaseVoltageDrift = 0xE.BEDFA43FE5C91D1p-13L;
+
+} // namespace
+
 Material MaterialOf(bool silicon, bool germanium)
 {
     if (germanium)
@@ -36,7 +45,7 @@ Ext OpenJunctionVoltage(Material material)
 }
 
 ThermalDrift::ThermalDrift(Ext Tmin, Ext Tmax, Material material)
-    : T1_(Store(Tmin + 273.15L)), T2_(Store(Tmax + 273.15L)), k_(DoublingInterval(material))
+    : T1_(Store(Tmin + kZeroCelsius)), T2_(Store(Tmax + kZeroCelsius)), k_(DoublingInterval(material))
 {
 }
 
@@ -47,7 +56,7 @@ Ext ThermalDrift::ReverseCurrentAtTmax(Ext Iko) const
     return Store(Iko * Exp(kLn2 * x));
 }
 
-Ext ThermalDrift::BaseVoltageShift() const { return Store((T2_ - T1_) * 0.0018L); }
+Ext ThermalDrift::BaseVoltageShift() const { return Store((T2_ - T1_) * kBaseVoltageDrift); }
 
 BiasOneSupply BiasOneSupplyOf(const BiasInputs &in, Ext Ue)
 {
@@ -55,16 +64,16 @@ BiasOneSupply BiasOneSupplyOf(const BiasInputs &in, Ext Ue)
         const ThermalDrift drift(in.Tmin, in.Tmax, in.material);
         const Ext IkoMax = r.IkoMax.emplace(drift.ReverseCurrentAtTmax(in.Iko));
         const Ext dUb = r.dUb.emplace(drift.BaseVoltageShift());
-        const Ext Re = r.Re.emplace(Store(Ue / (in.Ik * 0.001L)));
-        r.Rk.emplace(Store((in.Ek - in.Uke) / (in.Ik * 0.001L) - Re));
+        const Ext Re = r.Re.emplace(Store(Ue / (in.Ik * kMilli)));
+        r.Rk.emplace(Store((in.Ek - in.Uke) / (in.Ik * kMilli) - Re));
         const Ext R1 = r.R1.emplace(
-            Store((in.Ek / (in.Ik * 0.001L)) * ((in.dIk * 0.001L * Re - dUb) / (IkoMax * 1e-6L * Re) - 1)));
+            Store((in.Ek / (in.Ik * kMilli)) * ((in.dIk * kMilli * Re - dUb) / (IkoMax * kMicro * Re) - 1)));
         // The stored Re can make Ik Re miss Ek by a rounding, which would
         // turn the zero below into a tiny difference and R2 into nonsense
         // near 1E18.
         if (Ue == in.Ek)
             throw CalcError::divisionByZero();
-        r.R2.emplace(Store(R1 * Re * (in.Ik * 0.001L) / (in.Ek - in.Ik * 0.001L * Re)));
+        r.R2.emplace(Store(R1 * Re * (in.Ik * kMilli) / (in.Ek - in.Ik * kMilli * Re)));
     });
 }
 
@@ -77,12 +86,12 @@ BiasTwoSupplies BiasTwoSuppliesOf(const BiasInputs &in)
         const Ext dUb = r.dUb.emplace(drift.BaseVoltageShift());
         // Keeps the drift of Ik within dIk once the reverse current at Tmax
         // is taken off the margin.
-        const Ext Re = r.Re.emplace(Store(dUb / (in.dIk * 0.001L - IkoMax * 1e-6L)));
+        const Ext Re = r.Re.emplace(Store(dUb / (in.dIk * kMilli - IkoMax * kMicro)));
         // Drives Ik through Re with the base at ground.
-        const Ext Ec = r.Ec.emplace(Store(in.Ik * 0.001L * Re + Ube0));
+        const Ext Ec = r.Ec.emplace(Store(in.Ik * kMilli * Re + Ube0));
         // The collector loop from +Ek through Rk, the transistor and Re to
         // -Ec: Ek + Ec = Ik Rk + Uke + Ik Re.
-        r.Rk.emplace(Store((in.Ek + Ec - in.Uke) / (in.Ik * 0.001L) - Re));
+        r.Rk.emplace(Store((in.Ek + Ec - in.Uke) / (in.Ik * kMilli) - Re));
     });
 }
 

@@ -34,6 +34,10 @@ void AddLinear(Sweep &xs, long double from, long double to, int n)
         xs.push_back(from + (to - from) * i / n);
 }
 
+// The C library's long double log10 and pow may stay raw here: they only
+// place sample points, each then stored to double, whose rows the formulas
+// compute (on a binary128 long double a point may fall an ulp of double
+// apart from x87's, and its row is still the formulas' own at that point).
 void AddLog(Sweep &xs, long double from, long double to, int n)
 {
     const long double a = std::log10(from), b = std::log10(to);
@@ -173,6 +177,10 @@ void AddMargins(Axis &a)
     a.from -= margin;
     a.to += margin;
 }
+
+// The axes' ticks and labels are placed with raw long double pow and log10,
+// which may stay raw: they choose where ticks go and the round values they
+// show, never a calculated result.
 
 // 1, 2 or 5 times a power of ten, near a sixth of the span.
 long double NiceStep(long double span)

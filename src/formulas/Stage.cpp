@@ -2,7 +2,9 @@
 
 namespace velorix {
 
-Ext EmitterJunctionResistance(Ext Ie) { return Store(25.6L / Ie); }
+// Ohm, from the emitter current in mA and the 25.6 mV thermal voltage (the
+// x87 value nearest to 25.6).
+Ext EmitterJunctionResistance(Ext Ie) { return Store(0xC.CCCCCCCCCCCCCCDp+1L / Ie); }
 
 Ext CollectorJunctionResistance(Ext U1, Ext U2, Ext I1, Ext I2)
 {
@@ -11,7 +13,7 @@ Ext CollectorJunctionResistance(Ext U1, Ext U2, Ext I1, Ext I2)
 
 Ext EmitterDiffusionCapacitance(Ext re, Ext fT) { return Store((1 / (fT * 1000000 * kTwoPi * re)) * 1e12); }
 
-Ext CollectorCapacitance(Ext U0, Ext Ck0, Ext U) { return Store(Sqrt(U0 / U) * (Ck0 * 1e-12L) * 1e12); }
+Ext CollectorCapacitance(Ext U0, Ext Ck0, Ext U) { return Store(Sqrt(U0 / U) * (Ck0 * kPico) * 1e12); }
 
 Ext BaseSpreadingResistance(Ext tau, Ext Ck) { return Store(tau / Ck); } // ps / pF = Ohm
 

@@ -1,5 +1,8 @@
-// The x87 control word, which sets the precision and rounding of every
-// extended-precision operation.  One implementation per C library: glibc's
+// The processor's floating-point control register, which sets the rounding
+// (and on x87 the precision) of every operation.  Its layout is the
+// processor's: the x87 control word on x86-64, FPCR on aarch64, whose
+// extended arithmetic is done in software and which needs the register only
+// for double operations (Store).  One implementation per C library: glibc's
 // <fpu_control.h> on Linux, the fnstcw/fldcw instructions with MinGW (whose
 // _control87 sets only the SSE unit on x64).
 #pragma once
@@ -8,10 +11,24 @@
 
 namespace velorix {
 
+#if defined(__x86_64__) || defined(__i386__)
+using FloatControlBits = std::uint16_t;
 // All exceptions masked, 64-bit significand, rounding to nearest.
-inline constexpr std::uint16_t kExtendedControlWord = 0x037F;
+inline constexpr FloatControlBits kExtendedControlWord = 0x037F;
+// A word foreign code (a graphics driver) may leave behind: 24-bit precision.
+inline constexpr FloatControlBits kForeignControlWord = 0x007F;
+#elif defined(__aarch64__)
+using FloatControlBits = std::uint32_t;
+// Rounding to nearest, no traps, subnormals kept (no flush to zero), NaNs
+// propagated.
+inline constexpr FloatControlBits kExtendedControlWord = 0;
+// Flush to zero (bit 24) and rounding toward zero (bits 22-23).
+inline constexpr FloatControlBits kForeignControlWord = 0x01C00000;
+#else
+#error "no floating-point control register known for this processor"
+#endif
 
-std::uint16_t FloatControlWord();
-void SetFloatControlWord(std::uint16_t word);
+FloatControlBits FloatControlWord();
+void SetFloatControlWord(FloatControlBits word);
 
 } // namespace velorix

@@ -4,17 +4,17 @@
 
 namespace velorix {
 
-// The word the processor starts with (fninit), reserved bit 6 included.
+// The word the processor starts with (x87: fninit, reserved bit 6 included).
 static_assert(kExtendedControlWord == _FPU_DEFAULT);
 
-std::uint16_t FloatControlWord()
+FloatControlBits FloatControlWord()
 {
     fpu_control_t word;
     _FPU_GETCW(word);
-    return static_cast<std::uint16_t>(word);
+    return static_cast<FloatControlBits>(word);
 }
 
-void SetFloatControlWord(std::uint16_t word)
+void SetFloatControlWord(FloatControlBits word)
 {
     fpu_control_t w = word;
     _FPU_SETCW(w);

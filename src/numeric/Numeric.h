@@ -8,18 +8,32 @@
 // functions take theirs from the C library: Sqrt (sqrtl, which glibc and
 // MinGW-w64 both do with the correctly rounded fsqrt) and ArcCos (atan2l,
 // whose last bit may differ between C libraries).
+//
+// Two backends, chosen by the target's long double.  Where it is x87's
+// double-extended format (x86-64 Linux, MinGW-w64) Ext computes with the
+// processor's instructions.  Elsewhere (aarch64, whose long double is IEEE
+// binary128) Ext holds the same x87 values, exact in the wider format, and
+// computes each operation, Sqrt, Exp and ArcCos through MPFR rounded as x87
+// rounds (SoftExtended.h): the same bits, Sqrt included; ArcCos is then the
+// correctly rounded atan2, which may differ from x87's fpatan in the last bit.
 #pragma once
 
 #include <QChar>
 #include <QString>
 
+#include <array>
 #include <cfloat>
 #include <cstdint>
 #include <exception>
 #include <functional>
 
-static_assert(LDBL_MANT_DIG == 64,
-              "the calculations need the x87 double-extended format (64-bit significand)");
+#if LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384
+#define VELORIX_X87 1
+#elif LDBL_MANT_DIG == 113 && LDBL_MAX_EXP == 16384 && LDBL_MIN_EXP == -16381
+#define VELORIX_X87 0 // binary128 holds every x87 value exactly
+#else
+#error "long double must be x87's double-extended format or IEEE binary128"
+#endif
 
 namespace velorix {
 
@@ -46,12 +60,24 @@ private:
 };
 
 // Constants of the formulas, each the double-extended value nearest to the
-// quantity named (19 or 20 significant digits pin it).
-inline constexpr long double kPi = 3.1415926535897932385L;
-inline constexpr long double kTwoPi = 6.283185307179586477L;
-inline constexpr long double kFourPi = 12.566370614359172954L;
-inline constexpr long double kDegreesPerRadian = 57.295779513082320877L; // 180/pi
-inline constexpr long double kLn2 = 0.69314718055994530942L;
+// quantity named, written in hexadecimal so that it is that x87 value on a
+// target whose long double is wider.
+inline constexpr long double kPi = 0xC.90FDAA22168C235p-2L;               // 3.1415926535897932385
+inline constexpr long double kTwoPi = 0xC.90FDAA22168C235p-1L;            // 6.283185307179586477
+inline constexpr long double kFourPi = 0xC.90FDAA22168C235p+0L;           // 12.566370614359172954
+inline constexpr long double kDegreesPerRadian = 0xE.52EE0D31E0FBDC3p+2L; // 180/pi, 57.295779513082320877
+inline constexpr long double kLn2 = 0xB.17217F7D1CF79ACp-4L;              // 0.69314718055994530942
+// The decimal prefixes of units, milli to pico, each the x87 value nearest
+// to it.
+inline constexpr long double kMilli = 0x8.3126E978D4FDF3Bp-13L; // 1e-3
+inline constexpr long double kMicro = 0x8.637BD05AF6C69B6p-23L; // 1e-6
+inline constexpr long double kNano = 0x8.9705F4136B4A597p-33L;  // 1e-9
+inline constexpr long double kPico = 0x8.CBCCC096F5088CCp-43L;  // 1e-12
+// The largest finite x87 value, (2^64 - 1) * 2^16320, about 1.18973e4932
+// (LDBL_MAX where long double is x87's).
+inline constexpr long double kExtendedMax = 0xF.FFFFFFFFFFFFFFFp+16380L;
+// The smallest positive x87 value, the subnormal 2^-16445.
+inline constexpr long double kExtendedTrueMin = 0x8p-16448L;
 
 // A value of the x87 double-extended format with checked arithmetic: every
 // operation raises its CalcError at the point where the condition arises.
@@ -79,6 +105,15 @@ public:
 private:
     long double v_ = 0.0L;
 };
+
+// The 80-bit x87 pattern of a value: bytes 0-7 the significand with its
+// explicit integer bit, bytes 8-9 the biased exponent and the sign, least
+// significant byte first, as x87 stores it.  The same on both backends.
+std::array<std::uint8_t, 10> X87Bytes(Ext x);
+// The value of such a pattern.  A pattern whose integer bit disagrees with
+// its exponent (none that arithmetic produces) is read with the bit set to
+// agree: 0 with the zero exponent, 1 with any other.
+Ext FromX87Bytes(const std::array<std::uint8_t, 10> &bytes);
 
 // Sets the floating-point environment the calculations assume: extended
 // precision, rounding to nearest, no traps, no pending flags.
