@@ -84,7 +84,8 @@ QWidget *HolderOf(QWidget *window)
 
 bool OnRow(const Place &a, const Place &b)
 {
-    return OnOneRow(a.rect.top(), a.rect.top() + a.rect.height(), b.rect.top(), b.rect.top() + b.rect.height());
+    return OnOneRow(a.rect.top(), a.rect.top() + a.rect.height(), b.rect.top(),
+                    b.rect.top() + b.rect.height());
 }
 
 // Whether two controls share any line of pixels: a caption's text runs on

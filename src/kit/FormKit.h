@@ -3,10 +3,10 @@
 // results, and connecting buttons to handlers.
 #pragma once
 
+#include "Chain.h"
 #include "EnterKey.h"
 #include "Messages.h"
 #include "Numeric.h"
-#include "Chain.h"
 
 #include <QAbstractButton>
 #include <QWidget>
