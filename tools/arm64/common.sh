@@ -20,13 +20,4 @@ use_sysroot() {
 }
 
 # lock_build_folder OUT: one run at a time uses a build folder.
-lock_build_folder() {
-  [ "${VELORIX_ARM64_LOCKED:-}" != "$1" ] || return 0
-  mkdir -p "$1"
-  exec {velorix_build_lock}>"$1/.lock"
-  if ! flock -n "$velorix_build_lock"; then
-    echo "Waiting for another run in $1" >&2
-    flock "$velorix_build_lock"
-  fi
-  export VELORIX_ARM64_LOCKED=$1
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../build-lock.sh"

@@ -1,20 +1,8 @@
 # shellcheck shell=bash
 # Sourced by build.sh, test.sh and screenshot.sh.
 
-# lock_build_folder OUT: one run at a time uses a build folder, so that
-# `make windows` and `make test-windows` in one checkout do not delete each
-# other's output.  A run waits for the one before it; the lock is held until
-# the sourcing script ends, and test.sh's own build.sh runs under test.sh's.
-lock_build_folder() {
-  [ "${VELORIX_WINDOWS_LOCKED:-}" != "$1" ] || return 0
-  mkdir -p "$1"
-  exec {velorix_build_lock}>"$1/.lock"
-  if ! flock -n "$velorix_build_lock"; then
-    echo "Waiting for another run in $1" >&2
-    flock "$velorix_build_lock"
-  fi
-  export VELORIX_WINDOWS_LOCKED=$1
-}
+# lock_build_folder OUT: one run at a time uses a build folder.
+. "$(dirname "${BASH_SOURCE[0]}")/../build-lock.sh"
 
 # use_prefix: the cross-built prefix (build-deps.sh, which builds it first
 # when needed) in VELORIX_MINGW_PREFIX, with a shared lock on its key held
