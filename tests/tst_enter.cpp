@@ -2,6 +2,7 @@
 // click on the button that reads the field gives: the same results, the same
 // boxes; the field keeps its text and the focus.  On a focused button they
 // click it, as Space does.
+#include "Examples.h"
 #include "TestKit.h"
 
 #include <QApplication>
@@ -14,51 +15,20 @@ using namespace velorix::test;
 
 namespace {
 
-struct Window {
-    const char *name;
-    // Inputs with which every button of the window computes, and the presses
-    // that give the later steps their remembered values.
-    QStringList setup;
-};
-
-const Window kWindows[] = {
-    {"Form2",
-     {"Edit1=1", "Edit2=5", "Edit3=10", "Edit4=1", "Edit5=1.05", "Edit6=26", "Edit7=100", "Edit8=5",
-      "Edit9=12", "Edit10=3", "Edit11=100", "Edit12=2"}},
-    {"Form3", {"Edit1=0.1", "Edit2=1"}},
-    {"Form4", {"Edit1=0.5", "Edit2=455.5"}},
-    {"Form5", {"Edit1=100", "Edit2=1000", "Edit3=0.5", "Edit4=2.5"}},
-    {"Form6", {"Edit1=100", "Edit2=1000", "Edit3=0.5", "Edit4=2.5"}},
-    {"Form7",
-     {"Edit1=12", "Edit2=-40", "Edit3=60", "Edit4=0.1", "Edit5=2", "Edit6=5", "Edit7=0.3", "Edit8=2",
-      "RadioButton1"}},
-    {"Form8",
-     {"Edit1=12", "Edit2=-60", "Edit3=60", "Edit4=0.1", "Edit5=2", "Edit6=5", "Edit7=0.3", "RadioButton1"}},
-    {"Form9", {"Edit1=0.5", "Edit2=10", "Edit3=26", "Edit4=1000", "Edit5=50"}},
-    {"Form10", {"Edit1=50", "Edit2=1000", "Edit3=50", "Edit4=4.47"}},
-    {"Form11",
-     {"Edit1=465", "Edit2=9", "Edit3=40", "Edit4=10", "Edit5=0.006", "Edit6=10", "Edit7=1000", "Edit8=2000",
-      "Edit9=10", "Edit10=15", "Edit11=8", "Button1", "Button4"}},
-    {"Form12", {"Edit1=510", "Edit2=5000", "Edit3=7", "Edit4=470"}},
-    {"Form13", {"Edit1=465", "Edit2=100", "Edit3=100", "Edit4=475", "Button1", "Button2"}},
-    {"Form14", {"Edit1=150", "Edit2=680", "Edit3=50", "Button1"}},
-    {"Form15",
-     {"Edit1=100", "Edit2=26", "Edit3=0", "Edit4=100", "Edit5=4700", "Edit6=2726", "Edit7=600",
-      "Edit8=10000"}},
-    {"Form16",
-     {"Edit1=200", "Edit2=25", "Edit3=50", "Edit4=40", "Edit5=100", "Edit6=100", "Edit7=2.5", "Edit8=1000"}},
-};
-
 // Labels that a handler rewrites though the definition gives them a text:
 // the verdict of the filter design's first step.
 const QMap<QString, QStringList> kRewrittenCaptions = {{"Form11", {"Label7"}}};
 
-const Window *WindowNamed(const QString &name)
+// Inputs with which every button of the window computes, and the presses
+// that give the later steps their remembered values: the setups of its
+// worked examples, one after another.
+QStringList SetupOf(const QString &window)
 {
-    for (const Window &w : kWindows)
-        if (name == QLatin1String(w.name))
-            return &w;
-    return nullptr;
+    QStringList setup;
+    for (const WorkedExample &e : WorkedExamples())
+        if (window == QLatin1String(e.window))
+            setup += e.setup;
+    return setup;
 }
 
 } // namespace
@@ -124,7 +94,7 @@ private slots:
         QVERIFY(form);
         auto boxes = StartWindowTest(form);
         QVERIFY(QTest::qWaitForWindowActive(form));
-        RunSteps(form, WindowNamed(window)->setup, {}, *boxes);
+        RunSteps(form, SetupOf(window), {}, *boxes);
         boxes->take();
 
         const QStringList results = results_[window];
@@ -184,7 +154,7 @@ private slots:
         TCalcForm *form = Calculator(window);
         auto boxes = StartWindowTest(form);
         QVERIFY(QTest::qWaitForWindowActive(form));
-        RunSteps(form, WindowNamed(window)->setup, {}, *boxes);
+        RunSteps(form, SetupOf(window), {}, *boxes);
         boxes->take();
         const QStringList results = results_[window];
         auto *pushButton = Control<QAbstractButton>(form, button);

@@ -22,33 +22,39 @@ using namespace velorix::test;
 namespace {
 
 struct Asset {
-    const char *form, *box, *file;
+    QString form, box, file;
     int width, height;
 };
 
-// Which window shows which picture, at the picture's pixel size.
-const Asset kAssets[] = {
-    {"Form2", "Image1", "equivalent-circuit.jpg", 212, 280},
-    {"Form5", "Image1", "series-rc.jpg", 169, 119},
-    {"Form6", "Image1", "parallel-rc.jpg", 279, 147},
-    {"Form7", "Image1", "bias-one-supply.jpg", 141, 263},
-    {"Form8", "Image1", "bias-two-supplies.jpg", 236, 268},
-    {"Form9", "Image1", "untuned-stage.jpg", 245, 292},
-    {"Form9", "Image2", "tuned-stage.jpg", 279, 340},
-    {"Form10", "Image1", "transformer.jpg", 238, 151},
-    {"Form11", "Image1", "lumped-filter.jpg", 538, 208},
-    {"Form11", "Image2", "filter-design-graphs.jpg", 576, 588},
-    {"Form12", "Image1", "piezo-filter-stage.jpg", 474, 208},
-    {"Form14", "Image1", "capacitive-divider.jpg", 216, 216},
-    {"Form15", "Image1", "stage-analysis.jpg", 212, 274},
-    {"Form16", "Image1", "compound-followers.jpg", 396, 365},
+// Each picture's pixel size.
+const QHash<QString, QSize> kSizes = {
+    {"equivalent-circuit.jpg", {212, 280}}, {"series-rc.jpg", {169, 119}},
+    {"parallel-rc.jpg", {279, 147}},        {"bias-one-supply.jpg", {141, 263}},
+    {"bias-two-supplies.jpg", {236, 268}},  {"untuned-stage.jpg", {245, 292}},
+    {"tuned-stage.jpg", {279, 340}},        {"transformer.jpg", {238, 151}},
+    {"lumped-filter.jpg", {538, 208}},      {"filter-design-graphs.jpg", {576, 588}},
+    {"piezo-filter-stage.jpg", {474, 208}}, {"capacitive-divider.jpg", {216, 216}},
+    {"stage-analysis.jpg", {212, 274}},     {"compound-followers.jpg", {396, 365}},
 };
 
-// A picture's resource in the ordinary set (1) or the double-size one (2).
-QString Resource(const char *file, int scale = 1)
+// Which window shows which picture, as the table of calculators says, at
+// the picture's pixel size.
+QList<Asset> Assets()
 {
-    return QStringLiteral(":/assets/") + (scale == 2 ? QStringLiteral("2x/") : QString()) +
-           QLatin1String(file);
+    QList<Asset> assets;
+    for (const CalculatorEntry &c : CalculatorTable()) {
+        for (const auto &[box, file] : PicturesShown(c)) {
+            const QSize size = kSizes.value(file);
+            assets.append({c.form()->objectName(), box, file, size.width(), size.height()});
+        }
+    }
+    return assets;
+}
+
+// A picture's resource in the ordinary set (1) or the double-size one (2).
+QString Resource(const QString &file, int scale = 1)
+{
+    return QStringLiteral(":/assets/") + (scale == 2 ? QStringLiteral("2x/") : QString()) + file;
 }
 QString Resource(const Asset &a, int scale = 1) { return Resource(a.file, scale); }
 
@@ -100,12 +106,17 @@ class TestPictures : public QObject {
     Q_OBJECT
 
 private slots:
+    // The pictures the rows name are the pictures of both sets, each once,
+    // and each of a known size.
     void everyAssetIsListed()
     {
         QStringList listed;
-        for (const Asset &a : kAssets)
-            listed << QLatin1String(a.file);
+        for (const Asset &a : Assets()) {
+            listed << a.file;
+            QVERIFY2(kSizes.contains(a.file), qPrintable(a.file));
+        }
         listed.sort();
+        QCOMPARE(listed.size(), kSizes.size());
         for (const char *folder : {":/assets", ":/assets/2x"})
             QCOMPARE(
                 QDir(QLatin1String(folder)).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name),
@@ -116,7 +127,7 @@ private slots:
     void startupDecodesTheScreensSet()
     {
         QStringList expected;
-        for (const Asset &a : kAssets)
+        for (const Asset &a : Assets())
             expected << Resource(a, ScreenScale());
         QStringList listed = PicturesForScreens(QStringLiteral(":/assets"));
         listed.sort();
@@ -139,7 +150,7 @@ private slots:
     {
         QFETCH(bool, waitForThread);
         QStringList paths;
-        for (const Asset &a : kAssets)
+        for (const Asset &a : Assets())
             paths << Resource(a);
         const QString missing = QStringLiteral(":/assets/no-such-picture.jpg");
         const QString other = paths.takeFirst();
@@ -161,7 +172,7 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("scale");
         for (int scale : {1, 2}) {
-            for (const Asset &a : kAssets)
+            for (const Asset &a : Assets())
                 QTest::newRow(qPrintable(Resource(a, scale)))
                     << Resource(a, scale) << QSize(a.width, a.height) * scale << scale;
         }
@@ -213,10 +224,9 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("ordinary");
         QTest::addColumn<QString>("shown");
-        for (const Asset &a : kAssets)
+        for (const Asset &a : Assets())
             QTest::newRow(qPrintable(QStringLiteral("%1.%2").arg(a.form, a.box)))
-                << QString::fromLatin1(a.form) << QString::fromLatin1(a.box) << Resource(a)
-                << Resource(a, ScreenScale());
+                << a.form << a.box << Resource(a) << Resource(a, ScreenScale());
     }
 
     // The box draws the decoded picture of its screen's set pixel for pixel

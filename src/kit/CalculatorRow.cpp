@@ -40,12 +40,20 @@ QList<QPair<QString, QStringList>> FieldsRead(const CalculatorRow &row)
     return buttons;
 }
 
-void ApplyRow(QWidget *window, const CalculatorRow &row)
+QList<QPair<QString, QString>> PicturesShown(const CalculatorRow &row)
 {
+    QList<QPair<QString, QString>> pictures;
     for (const QString &picture : Split(row.pictures, ' ')) {
         const QStringList boxFile = picture.split(QLatin1Char('='));
-        ShowPicture(Child<QLabel>(window, boxFile[0]), QStringLiteral(":/assets/") + boxFile[1]);
+        pictures.append({boxFile[0], boxFile[1]});
     }
+    return pictures;
+}
+
+void ApplyRow(QWidget *window, const CalculatorRow &row)
+{
+    for (const auto &[box, file] : PicturesShown(row))
+        ShowPicture(Child<QLabel>(window, box), QStringLiteral(":/assets/") + file);
     for (const auto &[button, names] : FieldsRead(row)) {
         QList<QLineEdit *> fields;
         for (const QString &field : names)

@@ -33,6 +33,9 @@ struct CalculatorRow {
 // A row's buttons, each with the fields its handler reads, in order.
 QList<QPair<QString, QStringList>> FieldsRead(const CalculatorRow &row);
 
+// A row's picture boxes, each with its resource's file name.
+QList<QPair<QString, QString>> PicturesShown(const CalculatorRow &row);
+
 // Gives a window just made what its row states: its pictures, Return in its
 // fields, its name overrides and its characteristic command.
 void ApplyRow(QWidget *window, const CalculatorRow &row);
