@@ -268,9 +268,7 @@ QStringList TabOrder(QWidget *form)
 int Baseline(const QLabel *label)
 {
     QTextLayout layout(label->text(), label->font());
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
+    const QTextLine line = OneLine(layout);
     const QRect content = label->contentsRect();
     const int lineHeight = qCeil(line.height());
     return label->y() + content.top() + (content.height() - lineHeight) / 2 + qRound(line.ascent());
@@ -280,9 +278,7 @@ QString MissingGlyphs(const QLabel *label)
 {
     const QString text = label->text();
     QTextLayout layout(text, label->font());
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
+    OneLine(layout);
     QString missing;
     // Glyph 0 is a face's missing-glyph box; the layout has already fallen
     // back to every other face that could draw the character.

@@ -3,6 +3,7 @@
 // "Характеристика" (Ctrl+G), then the window's own commands.
 #include "Characteristic.h"
 #include "ShellTest.h"
+#include "Unit1.h"
 #include "Unit11.h"
 #include "Unit13.h"
 #include "Unit3.h"
@@ -499,6 +500,40 @@ private slots:
         for (QPoint corner : {QPoint(0, 0), QPoint(copied.width() - 1, 0), QPoint(0, copied.height() - 1)})
             QCOMPARE(copied.pixelColor(corner), QColor(Qt::white));
         plot->setPalette(QPalette());
+    }
+
+    // A link and a plot take a background as dark by one rule: where white
+    // text reads better on it than black.
+    void darkByOneRule_data()
+    {
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("near black") << QColor(30, 30, 30) << true;
+        QTest::newRow("mid grey") << QColor(150, 150, 150) << false;
+        QTest::newRow("pure blue") << QColor(0, 0, 255) << true;
+        QTest::newRow("near white") << QColor(240, 240, 240) << false;
+    }
+
+    void darkByOneRule()
+    {
+        QFETCH(QColor, background);
+        QFETCH(bool, dark);
+        QWidget *plot =
+            PlotAfter(Form5, {"Edit1=100", "Edit2=1000", "Edit3=1", "Edit4=10", "Button1"}, boxes);
+        QVERIFY(plot);
+        auto *link = Control<QLabel>(Form1, QStringLiteral("Label4"));
+        const QString designed = link->styleSheet();
+        QPalette palette;
+        palette.setColor(QPalette::Window, background);
+        Form1->setPalette(palette);
+        plot->setPalette(palette);
+        const bool darkLink = link->styleSheet() != designed;
+        const QImage chart = plot->findChild<QGraphicsView *>()->grab().toImage();
+        const bool darkChart = qGray(chart.pixel(2, 2)) < 128;
+        Form1->setPalette(QPalette());
+        plot->setPalette(QPalette());
+        QCOMPARE(darkLink, dark);
+        QCOMPARE(darkChart, dark);
     }
 
     // After step 2 graph а) reads σ1 at α on the curve of β, after step 3

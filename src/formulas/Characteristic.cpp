@@ -64,10 +64,12 @@ void Sample(Characteristic &c, const Sweep &xs, const std::function<Row(Ext)> &r
     for (long double raw : xs) {
         Row values;
         QStringList texts, readings;
-        try {
+        bool repeated = false;
+        const auto failed = CatchCalcError([&] {
             const Ext x = Store(raw);
-            if (last && x == *last)
-                continue;
+            repeated = last && x == *last;
+            if (repeated)
+                return;
             last = x;
             values = row(x);
             values.insert(values.begin(), x);
@@ -75,10 +77,9 @@ void Sample(Characteristic &c, const Sweep &xs, const std::function<Row(Ext)> &r
                 texts << FormatNumber(v); // the overflow error on an infinite value
                 readings << FormatSignificant(v, 6);
             }
-        } catch (const CalcError &) {
-            ResetFloatEnvironment();
+        });
+        if (failed || repeated)
             continue;
-        }
         for (size_t k = 0; k < values.size(); ++k) {
             c.columns[k].values.push_back(static_cast<double>(values[k].value()));
             c.columns[k].texts << texts[qsizetype(k)];
@@ -91,12 +92,9 @@ QString Text(Ext x) { return FormatSignificant(x, 6); }
 
 QString Reading(double value)
 {
-    try {
-        return FormatSignificant(value, 6);
-    } catch (const CalcError &) {
-        ResetFloatEnvironment();
-        return QString();
-    }
+    QString text; // none for a value beyond the double range
+    CatchCalcError([&] { text = FormatSignificant(value, 6); });
+    return text;
 }
 
 // A tick's label: the value in the general format, or where that runs

@@ -30,12 +30,10 @@ Curve CharacteristicSource::build() const
         return {std::nullopt,
                 QStringLiteral("Показана прежняя кривая: %1. Новая появится после расчёта кнопкой «%2».")
                     .arg(outOfDate_, drawnByName())};
-    try {
-        return builder_();
-    } catch (const CalcError &e) {
-        ResetFloatEnvironment();
-        return {std::nullopt, QStringLiteral("Кривая не вычисляется: %1.").arg(e.message())};
-    }
+    Curve curve;
+    if (const auto error = CatchCalcError([&] { curve = builder_(); }))
+        return {std::nullopt, QStringLiteral("Кривая не вычисляется: %1.").arg(error->message())};
+    return curve;
 }
 
 QString CharacteristicSource::drawnByName() const

@@ -238,9 +238,7 @@ void FitToText(QLabel *label)
         QTextOption option(label->alignment());
         option.setWrapMode(QTextOption::ManualWrap);
         layout.setTextOption(option);
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
+        const QTextLine line = OneLine(layout);
         // The document's line is as high as its fonts' ascent, descent and
         // leading (a fallback face under Windows' GDI may bring leading).
         textSize =

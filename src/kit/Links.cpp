@@ -66,8 +66,8 @@ private:
     void update()
     {
         const QPalette palette = link_->window()->palette();
-        const bool dark = Luminance(palette.color(QPalette::Window)) < 0.5;
-        const QString sheet = dark ? QStringLiteral("color: %1;").arg(LinkOnDark(palette).name()) : designed_;
+        const QString sheet =
+            IsDark(palette) ? QStringLiteral("color: %1;").arg(LinkOnDark(palette).name()) : designed_;
         if (link_->styleSheet() != sheet)
             link_->setStyleSheet(sheet);
     }
@@ -77,6 +77,12 @@ private:
 };
 
 } // namespace
+
+bool IsDark(const QPalette &palette)
+{
+    const QColor background = palette.color(QPalette::Window);
+    return Contrast(Qt::white, background) > Contrast(Qt::black, background);
+}
 
 void KeepLinkReadable(QLabel *link)
 {

@@ -103,18 +103,17 @@ void RunHandler(const std::function<void()> &handler)
     ResetFloatEnvironment();
     QString error;
     try {
-        handler();
-        return;
-    } catch (const CalcError &e) {
-        error = e.message();
+        const auto failed = CatchCalcError(handler);
+        if (!failed)
+            return;
+        error = failed->message();
     } catch (const std::exception &e) {
         // Not one of the four calculation errors (say, memory ran out): the
-        // program still goes on, and the box says what happened.
+        // program still goes on, with the environment reset, and the box
+        // says what happened.
+        ResetFloatEnvironment();
         error = QString::fromUtf8(e.what());
     }
-    // The failed calculation may have left the floating-point environment
-    // changed; the box and what follows it start clean.
-    ResetFloatEnvironment();
     ShowError(error);
 }
 

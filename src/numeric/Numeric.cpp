@@ -117,6 +117,17 @@ void ResetFloatEnvironment()
     SetFloatControlWord(kExtendedControlWord);
 }
 
+std::optional<CalcError> CatchCalcError(const std::function<void()> &work)
+{
+    try {
+        work();
+        return std::nullopt;
+    } catch (const CalcError &e) {
+        ResetFloatEnvironment();
+        return e;
+    }
+}
+
 #if VELORIX_X87
 Ext operator+(Ext a, Ext b) { return Checked(a.v_ + b.v_); }
 Ext operator-(Ext a, Ext b) { return Checked(a.v_ - b.v_); }

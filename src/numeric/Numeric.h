@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <optional>
 
 #if LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384
 #define VELORIX_X87 1
@@ -118,6 +119,11 @@ Ext FromX87Bytes(const std::array<std::uint8_t, 10> &bytes);
 // Sets the floating-point environment the calculations assume: extended
 // precision, rounding to nearest, no traps, no pending flags.
 void ResetFloatEnvironment();
+
+// Runs `work`; a calculation error it raises is returned instead, with the
+// floating-point environment reset, as the failed calculation may have left
+// it changed.
+std::optional<CalcError> CatchCalcError(const std::function<void()> &work);
 
 // Store to double: rounds to the nearest double; the overflow error when the
 // rounded magnitude exceeds the largest double.  The result is an Ext that

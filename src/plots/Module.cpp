@@ -11,9 +11,9 @@ class Module : public QObject, public PlotModule {
     Q_INTERFACES(PlotModule)
 
 public:
-    void setWarning(std::function<void(const QString &)> warning) override { warning_ = std::move(warning); }
+    void setHost(PlotHost host) override { host_ = std::move(host); }
 
-    QWidget *createWindow(const QWidget *calculator) override { return new PlotWindow(calculator, warning_); }
+    QWidget *createWindow(const QWidget *calculator) override { return new PlotWindow(calculator, host_); }
 
     void draw(QWidget *window, const velorix::Curve &curve) override
     {
@@ -22,7 +22,7 @@ public:
     }
 
 private:
-    std::function<void(const QString &)> warning_;
+    PlotHost host_;
 };
 
 #include "Module.moc"

@@ -11,15 +11,24 @@
 
 #include <functional>
 
+class QPalette;
 class QWidget;
+
+// What the program lends the module's windows.
+struct PlotHost {
+    // How the module reports a failure (a file that cannot be written): the
+    // program's warning box.
+    std::function<void(const QString &text)> warning;
+    // Whether a palette's background is dark, as the program's windows judge
+    // it: the plot then takes the dark theme.
+    std::function<bool(const QPalette &palette)> isDark;
+};
 
 class PlotModule {
 public:
     virtual ~PlotModule() = default;
 
-    // How the module reports a failure (a file that cannot be written): the
-    // program's warning box.
-    virtual void setWarning(std::function<void(const QString &text)> warning) = 0;
+    virtual void setHost(PlotHost host) = 0;
 
     // A characteristic window for a calculator window: the caption
     // "<calculator's caption> — характеристика", the object name of the
@@ -32,5 +41,5 @@ public:
     virtual void draw(QWidget *window, const velorix::Curve &curve) = 0;
 };
 
-#define VELORIX_PLOT_MODULE_IID "org.velorix.Velorix.PlotModule/2"
+#define VELORIX_PLOT_MODULE_IID "org.velorix.Velorix.PlotModule/3"
 Q_DECLARE_INTERFACE(PlotModule, VELORIX_PLOT_MODULE_IID)

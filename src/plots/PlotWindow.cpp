@@ -113,8 +113,8 @@ QString Reading(const Column &column, size_t row)
 
 } // namespace
 
-PlotWindow::PlotWindow(const QWidget *calculator, std::function<void(const QString &)> warning)
-    : QWidget(nullptr, Qt::Window), warning_(std::move(warning)), chart_(new QChart),
+PlotWindow::PlotWindow(const QWidget *calculator, PlotHost host)
+    : QWidget(nullptr, Qt::Window), host_(std::move(host)), chart_(new QChart),
       view_(new QChartView(chart_, this)), status_(new QLabel(this)), marks_(new QLabel(this)),
       readout_(new QLabel(this)), band_(new QRubberBand(QRubberBand::Rectangle, view_->viewport()))
 {
@@ -248,7 +248,7 @@ void PlotWindow::holdCurve()
 
 void PlotWindow::redraw()
 {
-    const bool dark = !exporting_ && palette().color(QPalette::Window).lightness() < 128;
+    const bool dark = !exporting_ && host_.isDark && host_.isDark(palette());
     chart_->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     chart_->setBackgroundRoundness(0);
     chart_->setBackgroundPen(Qt::NoPen);
@@ -735,8 +735,8 @@ void PlotWindow::save()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += filter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
-    if (!saveTo(path) && warning_)
-        warning_(QStringLiteral("Не удалось записать файл %1.").arg(QDir::toNativeSeparators(path)));
+    if (!saveTo(path) && host_.warning)
+        host_.warning(QStringLiteral("Не удалось записать файл %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void PlotWindow::changeEvent(QEvent *event)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "Characteristic.h"
+#include "PlotModule.h"
 
 #include <QWidget>
 
@@ -26,7 +27,7 @@ class QXYSeries;
 class PlotWindow : public QWidget {
     Q_OBJECT
 public:
-    PlotWindow(const QWidget *calculator, std::function<void(const QString &)> warning);
+    PlotWindow(const QWidget *calculator, PlotHost host);
 
     // Draws a characteristic; or keeps the last one greyed (when there is
     // one) and states why the curve has none.
@@ -71,7 +72,7 @@ private:
     QFont exportFont() const;
     QSizeF exportSize(QSizeF chartSize, const QPaintDevice *device) const;
 
-    std::function<void(const QString &)> warning_;
+    PlotHost host_;
     QChart *chart_;
     QChartView *view_;
     QLabel *status_;

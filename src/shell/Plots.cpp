@@ -1,6 +1,7 @@
 #include "Plots.h"
 
 #include "Characteristics.h"
+#include "Links.h"
 #include "Messages.h"
 #include "PlotModule.h"
 
@@ -50,7 +51,7 @@ PlotModule *Module()
                 continue;
             QPluginLoader loader(path);
             if (auto *m = qobject_cast<PlotModule *>(loader.instance())) {
-                m->setWarning([](const QString &text) { ShowWarning(text); });
+                m->setHost({[](const QString &text) { ShowWarning(text); }, IsDark});
                 return m;
             }
             LoadError() = loader.errorString();
