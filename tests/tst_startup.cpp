@@ -25,14 +25,10 @@ class TestStartup : public QObject {
 
     static void VerifyAllCreatedHidden()
     {
-        QStringList names;
         for (TCalcForm *form : Calculators()) {
             QVERIFY(form);
             QVERIFY(!form->isVisible());
-            names << form->objectName();
         }
-        QCOMPARE(names.front(), QStringLiteral("Form2"));
-        QCOMPARE(names.back(), QStringLiteral("Form16"));
         QVERIFY(!Form11->findChild<QLabel *>(QStringLiteral("Image2"))->pixmap().isNull());
     }
 
