@@ -23,7 +23,7 @@ namespace {
 
 struct Asset {
     QString form, box, file;
-    int width, height;
+    QSize size;
 };
 
 // Each picture's pixel size.
@@ -42,12 +42,9 @@ const QHash<QString, QSize> kSizes = {
 QList<Asset> Assets()
 {
     QList<Asset> assets;
-    for (const CalculatorEntry &c : CalculatorTable()) {
-        for (const auto &[box, file] : PicturesShown(c)) {
-            const QSize size = kSizes.value(file);
-            assets.append({c.form()->objectName(), box, file, size.width(), size.height()});
-        }
-    }
+    for (const CalculatorEntry &c : CalculatorTable())
+        for (const auto &[box, file] : PicturesShown(c))
+            assets.append({c.form()->objectName(), box, file, kSizes.value(file)});
     return assets;
 }
 
@@ -174,7 +171,7 @@ private slots:
         for (int scale : {1, 2}) {
             for (const Asset &a : Assets())
                 QTest::newRow(qPrintable(Resource(a, scale)))
-                    << Resource(a, scale) << QSize(a.width, a.height) * scale << scale;
+                    << Resource(a, scale) << a.size * scale << scale;
         }
     }
 
