@@ -5,6 +5,8 @@
 #include "Passive.h"
 #include "Reactance.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -115,6 +117,10 @@ QString TickLabel(long double v)
     return FormatSignificant(m, 3) + QLatin1Char('E') + FormatNumber(e);
 }
 
+// The units of frequency and resistance, in the edition's language.
+QString KHz() { return QCoreApplication::translate("Characteristic", "кГц"); }
+QString Ohm() { return QCoreApplication::translate("Characteristic", "Ом"); }
+
 // The units an axis of a column may be labelled in, with how many of the
 // column's unit each holds.
 struct Unit {
@@ -124,10 +130,14 @@ struct Unit {
 
 std::vector<Unit> UnitsOf(const QString &unit)
 {
-    if (unit == QStringLiteral("кГц"))
-        return {{QStringLiteral("Гц"), 1e-3L}, {unit, 1}, {QStringLiteral("МГц"), 1e3L}};
-    if (unit == QStringLiteral("Ом"))
-        return {{unit, 1}, {QStringLiteral("кОм"), 1e3L}, {QStringLiteral("МОм"), 1e6L}};
+    if (unit == KHz())
+        return {{QCoreApplication::translate("Characteristic", "Гц"), 1e-3L},
+                {unit, 1},
+                {QCoreApplication::translate("Characteristic", "МГц"), 1e3L}};
+    if (unit == Ohm())
+        return {{unit, 1},
+                {QCoreApplication::translate("Characteristic", "кОм"), 1e3L},
+                {QCoreApplication::translate("Characteristic", "МОм"), 1e6L}};
     return {{unit, 1}};
 }
 
@@ -285,11 +295,15 @@ std::optional<QString> NotPositive(const QString &name, Ext value, const QString
 {
     if (value > 0)
         return std::nullopt;
-    return QStringLiteral("%1 = %2%3 не больше нуля: кривой нет.")
+    return QCoreApplication::translate("Characteristic", "%1 = %2%3 не больше нуля: кривой нет.")
         .arg(name, Text(value), unit.isEmpty() ? QString() : QLatin1Char(' ') + unit);
 }
 
-const QString kBeyondRange = QStringLiteral("Значения кривой выходят за пределы чисел: кривой нет.");
+QString BeyondRange()
+{
+    return QCoreApplication::translate("Characteristic",
+                                       "Значения кривой выходят за пределы чисел: кривой нет.");
+}
 
 Mark Point(Ext x, Ext y, int axis, const QString &tag, const QString &text)
 {
@@ -307,9 +321,6 @@ QString Input(const QString &name, Ext value, const QString &unit)
     return unit.isEmpty() ? QStringLiteral("%1 = %2").arg(name, Text(value))
                           : QStringLiteral("%1 = %2 %3").arg(name, Text(value), unit);
 }
-
-const QString kKHz = QStringLiteral("кГц");
-const QString kOhm = QStringLiteral("Ом");
 
 // f / 100 to 100 f on a logarithmic scale.
 Sweep LogSweep(Ext f)
@@ -333,23 +344,24 @@ Curve ReactanceCurve(const QString &name, const QString &element, Ext value, con
 {
     if (auto why = NotPositive(element, value, unit))
         return None(*why);
-    if (auto why = NotPositive(QStringLiteral("f"), f, kKHz))
+    if (auto why = NotPositive(QStringLiteral("f"), f, KHz()))
         return None(*why);
     Characteristic c;
     c.reading = Reading;
     c.title = name + QStringLiteral("(f)");
-    c.columns = {{QStringLiteral("f"), kKHz, {}, {}}, {name, kOhm, {}, {}}};
+    c.columns = {{QStringLiteral("f"), KHz(), {}, {}}, {name, Ohm(), {}, {}}};
     Sample(c, Within(LogSweep(f), 0, HUGE_VALL, {f}), [&](Ext x) { return Row{reactance(value, x)}; });
     if (!Drawn(c))
-        return None(kBeyondRange);
+        return None(BeyondRange());
     c.curves = {1};
     c.curveAxis = {0};
     c.x = XAxis(c, Scale::Log);
     c.yAxes = {FittedLogAxis(c.columns[1])};
     const Ext X = reactance(value, f);
-    c.marks = {Point(f, X, 0, QStringLiteral("f"),
-                     QStringLiteral("f = %1 кГц, %2 = %3 Ом").arg(Text(f), name, Text(X)))};
-    c.inputs = {Input(element, value, unit), Input(QStringLiteral("f"), f, kKHz)};
+    c.marks = {Point(
+        f, X, 0, QStringLiteral("f"),
+        QCoreApplication::translate("Characteristic", "f = %1 кГц, %2 = %3 Ом").arg(Text(f), name, Text(X)))};
+    c.inputs = {Input(element, value, unit), Input(QStringLiteral("f"), f, KHz())};
     return {c, {}};
 }
 
@@ -358,18 +370,19 @@ Curve ReactanceCurve(const QString &name, const QString &element, Ext value, con
 // within half a decade of the corner.
 Curve RcCurve(Ext C, Ext R, Ext f, const std::function<std::pair<Ext, Ext>(Ext)> &zPhi)
 {
-    for (const auto &[name, value, unit] : {std::tuple{QStringLiteral("C"), C, QStringLiteral("нФ")},
-                                            {QStringLiteral("R"), R, kOhm},
-                                            {QStringLiteral("f"), f, kKHz}}) {
+    for (const auto &[name, value, unit] :
+         {std::tuple{QStringLiteral("C"), C, QCoreApplication::translate("Characteristic", "нФ")},
+          {QStringLiteral("R"), R, Ohm()},
+          {QStringLiteral("f"), f, KHz()}}) {
         if (auto why = NotPositive(name, value, unit))
             return None(*why);
     }
     Characteristic c;
     c.reading = Reading;
     c.title = QStringLiteral("|Z|(f), φ(f)");
-    c.columns = {{QStringLiteral("f"), kKHz, {}, {}},
-                 {QStringLiteral("|Z|"), kOhm, {}, {}},
-                 {QStringLiteral("φ"), QStringLiteral("град"), {}, {}}};
+    c.columns = {{QStringLiteral("f"), KHz(), {}, {}},
+                 {QStringLiteral("|Z|"), Ohm(), {}, {}},
+                 {QStringLiteral("φ"), QCoreApplication::translate("Characteristic", "град"), {}, {}}};
     const Ext corner = Store(1000000 / (kTwoPi * R * C)); // 1 / (2 pi R C), kHz
     Sweep xs = LogSweep(f);
     AddLog(xs, corner.value() / std::sqrt(10.0L), corner.value() * std::sqrt(10.0L), kDense);
@@ -378,20 +391,23 @@ Curve RcCurve(Ext C, Ext R, Ext f, const std::function<std::pair<Ext, Ext>(Ext)>
         return Row{Z, phi};
     });
     if (!Drawn(c))
-        return None(kBeyondRange);
+        return None(BeyondRange());
     c.curves = {1, 2};
     c.curveAxis = {0, 1};
     c.x = XAxis(c, Scale::Log);
     c.yAxes = {FittedLogAxis(c.columns[1]), LinearAxis(c.columns[2], 0, 90, 15)};
     const auto [Z, phi] = zPhi(f);
     c.marks = {
-        Point(f, Z, 0, QStringLiteral("f"), QStringLiteral("f = %1 кГц, |Z| = %2 Ом").arg(Text(f), Text(Z))),
-        Point(f, phi, 1, QStringLiteral("f"),
-              QStringLiteral("f = %1 кГц, φ = %2 град").arg(Text(f), Text(phi))),
-        VerticalLine(corner, QStringLiteral("fср"),
-                     QStringLiteral("fср = 1/(2πRC) = %1 кГц").arg(Text(corner)))};
-    c.inputs = {Input(QStringLiteral("C"), C, QStringLiteral("нФ")), Input(QStringLiteral("R"), R, kOhm),
-                Input(QStringLiteral("f"), f, kKHz)};
+        Point(f, Z, 0, QStringLiteral("f"),
+              QCoreApplication::translate("Characteristic", "f = %1 кГц, |Z| = %2 Ом").arg(Text(f), Text(Z))),
+        Point(
+            f, phi, 1, QStringLiteral("f"),
+            QCoreApplication::translate("Characteristic", "f = %1 кГц, φ = %2 град").arg(Text(f), Text(phi))),
+        VerticalLine(
+            corner, QCoreApplication::translate("Characteristic", "fср"),
+            QCoreApplication::translate("Characteristic", "fср = 1/(2πRC) = %1 кГц").arg(Text(corner)))};
+    c.inputs = {Input(QStringLiteral("C"), C, QCoreApplication::translate("Characteristic", "нФ")),
+                Input(QStringLiteral("R"), R, Ohm()), Input(QStringLiteral("f"), f, KHz())};
     return {c, {}};
 }
 
@@ -399,14 +415,14 @@ Curve RcCurve(Ext C, Ext R, Ext f, const std::function<std::pair<Ext, Ext>(Ext)>
 
 Curve CapacitorReactanceCurve(Ext C, Ext f)
 {
-    return ReactanceCurve(QStringLiteral("Xc"), QStringLiteral("C"), C, QStringLiteral("нФ"), f,
-                          CapacitorReactance);
+    return ReactanceCurve(QStringLiteral("Xc"), QStringLiteral("C"), C,
+                          QCoreApplication::translate("Characteristic", "нФ"), f, CapacitorReactance);
 }
 
 Curve InductorReactanceCurve(Ext L, Ext f)
 {
-    return ReactanceCurve(QStringLiteral("XL"), QStringLiteral("L"), L, QStringLiteral("мкГн"), f,
-                          InductorReactance);
+    return ReactanceCurve(QStringLiteral("XL"), QStringLiteral("L"), L,
+                          QCoreApplication::translate("Characteristic", "мкГн"), f, InductorReactance);
 }
 
 Curve SeriesRcCurve(Ext C, Ext R, Ext f)
@@ -429,9 +445,9 @@ Curve ParallelRcCurve(Ext C, Ext R, Ext f)
 
 Curve ResonanceCurve(Ext f0, Ext Q, Ext Rp, std::optional<Ext> fc)
 {
-    for (const auto &[name, value, unit] : {std::tuple{QStringLiteral("f0"), f0, kKHz},
+    for (const auto &[name, value, unit] : {std::tuple{QStringLiteral("f0"), f0, KHz()},
                                             {QStringLiteral("Q"), Q, QString()},
-                                            {QStringLiteral("Rp"), Rp, kOhm}}) {
+                                            {QStringLiteral("Rp"), Rp, Ohm()}}) {
         if (auto why = NotPositive(name, value, unit))
             return None(*why);
     }
@@ -451,7 +467,7 @@ Curve ResonanceCurve(Ext f0, Ext Q, Ext Rp, std::optional<Ext> fc)
     Characteristic c;
     c.reading = Reading;
     c.title = QStringLiteral("|Z|(f)");
-    c.columns = {{QStringLiteral("f"), kKHz, {}, {}}, {QStringLiteral("|Z|"), kOhm, {}, {}}};
+    c.columns = {{QStringLiteral("f"), KHz(), {}, {}}, {QStringLiteral("|Z|"), Ohm(), {}, {}}};
     // Over the whole range, and densely over f0 ± 1.5 П where the curve
     // bends, however far fс takes the range.
     Sweep xs;
@@ -460,36 +476,40 @@ Curve ResonanceCurve(Ext f0, Ext Q, Ext Rp, std::optional<Ext> fc)
     Sample(c, Within(xs, from.value(), to.value(), {f0, fs, low, high}),
            [&](Ext x) { return Row{ResonanceImpedance(f0, Q, Rp, x)}; });
     if (!Drawn(c))
-        return None(kBeyondRange);
+        return None(BeyondRange());
     c.curves = {1};
     c.curveAxis = {0};
     c.x = XAxis(c, Scale::Linear);
     c.yAxes = {FittedLinearAxis(c.columns[1])};
     const Ext edge = Store(Rp / Sqrt(2));
-    c.marks = {Point(f0, Rp, 0, QStringLiteral("f0"),
-                     QStringLiteral("f0 = %1 кГц, Rp = %2 Ом").arg(Text(f0), Text(Rp)))};
+    c.marks = {Point(
+        f0, Rp, 0, QStringLiteral("f0"),
+        QCoreApplication::translate("Characteristic", "f0 = %1 кГц, Rp = %2 Ом").arg(Text(f0), Text(Rp)))};
     for (const Ext f : {low, high})
         c.marks.push_back(Point(
             f, edge, 0, QStringLiteral("Rp/√2"),
-            QStringLiteral("граница полосы: f = %1 кГц, |Z| = Rp/√2 = %2 Ом").arg(Text(f), Text(edge))));
+            QCoreApplication::translate("Characteristic", "граница полосы: f = %1 кГц, |Z| = Rp/√2 = %2 Ом")
+                .arg(Text(f), Text(edge))));
     if (signal) {
         const Ext Z = ResonanceImpedance(f0, Q, Rp, fs);
-        c.marks.push_back(Point(fs, Z, 0, QStringLiteral("fс"),
-                                QStringLiteral("fс = %1 кГц, |Z| = %2 Ом").arg(Text(fs), Text(Z))));
+        c.marks.push_back(Point(fs, Z, 0, QCoreApplication::translate("Characteristic", "fс"),
+                                QCoreApplication::translate("Characteristic", "fс = %1 кГц, |Z| = %2 Ом")
+                                    .arg(Text(fs), Text(Z))));
     }
-    c.inputs = {Input(QStringLiteral("f0"), f0, kKHz), Input(QStringLiteral("Q"), Q, QString()),
-                Input(QStringLiteral("Rp"), Rp, kOhm)};
+    c.inputs = {Input(QStringLiteral("f0"), f0, KHz()), Input(QStringLiteral("Q"), Q, QString()),
+                Input(QStringLiteral("Rp"), Rp, Ohm())};
     return {c, {}};
 }
 
 Curve FilterAttenuationCurve(Ext P, Ext beta, Ext df, int n, Ext S)
 {
-    if (auto why = NotPositive(QStringLiteral("П"), P, kKHz))
+    if (auto why = NotPositive(QCoreApplication::translate("Characteristic", "П"), P, KHz()))
         return None(*why);
     if (auto why = NotPositive(QStringLiteral("n"), n, QString()))
         return None(*why);
     if (beta < 0)
-        return None(QStringLiteral("β = %1 меньше нуля: кривой нет.").arg(Text(beta)));
+        return None(
+            QCoreApplication::translate("Characteristic", "β = %1 меньше нуля: кривой нет.").arg(Text(beta)));
     const auto attenuation = [&](Ext x) {
         const Ext alpha = RelativeDetuning(x, P);
         return Row{alpha, Ext(n * pictures::SectionAttenuationDb(static_cast<double>(alpha.value()),
@@ -499,10 +519,13 @@ Curve FilterAttenuationCurve(Ext P, Ext beta, Ext df, int n, Ext S)
     const Ext edge = Store(P / 2);
     Characteristic c;
     c.reading = Reading;
-    c.title = QStringLiteral("Ослабление(Δf)");
-    c.columns = {{QStringLiteral("Δf"), kKHz, {}, {}},
-                 {QStringLiteral("αс"), {}, {}, {}},
-                 {QStringLiteral("Ослабление"), QStringLiteral("дБ"), {}, {}}};
+    c.title = QCoreApplication::translate("Characteristic", "Ослабление(Δf)");
+    c.columns = {{QStringLiteral("Δf"), KHz(), {}, {}},
+                 {QCoreApplication::translate("Characteristic", "αс"), {}, {}, {}},
+                 {QCoreApplication::translate("Characteristic", "Ослабление"),
+                  QCoreApplication::translate("Characteristic", "дБ"),
+                  {},
+                  {}}};
     // Over the whole range, and densely where the curve bends: across the
     // band's edge and around Δf.
     Sweep xs;
@@ -511,19 +534,23 @@ Curve FilterAttenuationCurve(Ext P, Ext beta, Ext df, int n, Ext S)
     AddLinear(xs, df.value() - edge.value() / 2, df.value() + edge.value() / 2, kDense / 2);
     Sample(c, Within(xs, 0, to, {df, edge}), attenuation);
     if (!Drawn(c))
-        return None(kBeyondRange);
+        return None(BeyondRange());
     c.curves = {2};
     c.curveAxis = {0};
     c.x = XAxis(c, Scale::Linear);
     c.yAxes = {FittedLinearAxis(c.columns[2], static_cast<double>(S.value()))};
-    c.marks = {Point(df, S, 0, QStringLiteral("S"),
-                     QStringLiteral("требование: S = %1 дБ при Δf = %2 кГц, у фильтра %3 дБ")
-                         .arg(Text(S), Text(df), FormatFixed(attenuation(df)[1], 2))),
-               VerticalLine(edge, QStringLiteral("П/2"),
-                            QStringLiteral("граница полосы: П/2 = %1 кГц").arg(Text(edge)))};
-    c.inputs = {Input(QStringLiteral("П"), P, kKHz), Input(QStringLiteral("β"), beta, QString()),
-                Input(QStringLiteral("Δf"), df, kKHz), Input(QStringLiteral("n"), n, QString()),
-                Input(QStringLiteral("S"), S, QStringLiteral("дБ"))};
+    c.marks = {
+        Point(df, S, 0, QStringLiteral("S"),
+              QCoreApplication::translate("Characteristic",
+                                          "требование: S = %1 дБ при Δf = %2 кГц, у фильтра %3 дБ")
+                  .arg(Text(S), Text(df), FormatFixed(attenuation(df)[1], 2))),
+        VerticalLine(
+            edge, QCoreApplication::translate("Characteristic", "П/2"),
+            QCoreApplication::translate("Characteristic", "граница полосы: П/2 = %1 кГц").arg(Text(edge)))};
+    c.inputs = {Input(QCoreApplication::translate("Characteristic", "П"), P, KHz()),
+                Input(QStringLiteral("β"), beta, QString()), Input(QStringLiteral("Δf"), df, KHz()),
+                Input(QStringLiteral("n"), n, QString()),
+                Input(QStringLiteral("S"), S, QCoreApplication::translate("Characteristic", "дБ"))};
     return {c, {}};
 }
 
