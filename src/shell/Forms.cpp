@@ -7,7 +7,7 @@
 #include "RunningSignal.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -115,7 +115,7 @@ void LoadTranslation(const QString &language)
 } // namespace
 
 QString ChooseLanguage(const QStringList &uiLanguages, const QString &systemLocale,
-                       const QStringList &translations)
+                       const std::function<bool(const QString &language)> &hasTranslation)
 {
     const QString russian = QStringLiteral("ru");
     if (systemLocale == QLatin1String("C") || systemLocale == QLatin1String("POSIX"))
@@ -123,24 +123,25 @@ QString ChooseLanguage(const QStringList &uiLanguages, const QString &systemLoca
     for (const QString &tag : uiLanguages) {
         const QString language =
             tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-        if (language == russian || translations.contains(language))
+        if (language == russian || hasTranslation(language))
             return language;
     }
     return QStringLiteral("en");
 }
 
-QStringList EmbeddedTranslations()
+bool HasTranslation(const QString &language)
 {
-    QStringList languages;
-    for (const QString &file : QDir(kTranslations).entryList({QStringLiteral("velorix_*.qm")}, QDir::Files))
-        languages << file.mid(8).chopped(3);
-    return languages;
+    return !language.isEmpty() &&
+           QFile::exists(kTranslations + QStringLiteral("/velorix_") + language + QStringLiteral(".qm"));
 }
 
 QString SystemLanguage()
 {
     const QLocale system = QLocale::system();
-    return ChooseLanguage(system.uiLanguages(), system.name(), EmbeddedTranslations());
+    const QString name = system.name();
+    // The C locale's interface languages are not asked for: it is Russian.
+    return ChooseLanguage(name == QLatin1String("C") ? QStringList() : system.uiLanguages(), name,
+                          HasTranslation);
 }
 
 void InitApplication(const QString &language)

@@ -5,19 +5,21 @@
 #include "Calculators.h"
 #include "Unit1.h"
 
+#include <functional>
+
 extern TForm1 *Form1;
 
 namespace velorix {
 
 // The language of the edition for a user whose interface languages are
 // `uiLanguages` (BCP 47 tags, most wanted first) and whose system locale is
-// named `systemLocale`, given the languages of the translations at hand:
-// the first of those languages that is Russian or has a translation; Russian
-// under the C/POSIX locale; English for every other user.
+// named `systemLocale`: the first of those languages that is Russian or has a
+// translation; Russian under the C/POSIX locale; English for every other
+// user.
 QString ChooseLanguage(const QStringList &uiLanguages, const QString &systemLocale,
-                       const QStringList &translations);
-// The languages of the translations embedded in the program ("en").
-QStringList EmbeddedTranslations();
+                       const std::function<bool(const QString &language)> &hasTranslation);
+// Whether the program has a translation into a language ("en") embedded.
+bool HasTranslation(const QString &language);
 // ChooseLanguage for the user running the program.
 QString SystemLanguage();
 
