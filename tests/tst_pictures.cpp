@@ -1,8 +1,11 @@
 // The schematic pictures: every asset decodes with libjpeg to its size, and
-// every window shows its pictures unscaled from the top-left of their boxes.
+// every window shows its edition's pictures unscaled from the top-left of
+// their boxes: a picture's English rendering (:/assets/en/) in every edition
+// but the Russian, where it has one.
 // CTest runs this on an ordinary screen and on one of device pixel ratio 2;
 // VELORIX_PICTURE_SCALE says which set of pictures the screen should show
 // (1, the default, or 2, the double-size twins in :/assets/2x/).
+#include "Edition.h"
 #include "JpegImage.h"
 #include "TestKit.h"
 
@@ -24,33 +27,54 @@ namespace {
 struct Asset {
     const char *form, *box, *file;
     int width, height;
+    bool english; // has an English rendering: words or symbols in it
 };
 
 // Which window shows which picture, at the picture's pixel size.
 const Asset kAssets[] = {
-    {"Form2", "Image1", "equivalent-circuit.jpg", 212, 280},
-    {"Form5", "Image1", "series-rc.jpg", 169, 119},
-    {"Form6", "Image1", "parallel-rc.jpg", 279, 147},
-    {"Form7", "Image1", "bias-one-supply.jpg", 141, 263},
-    {"Form8", "Image1", "bias-two-supplies.jpg", 236, 268},
-    {"Form9", "Image1", "untuned-stage.jpg", 245, 292},
-    {"Form9", "Image2", "tuned-stage.jpg", 279, 340},
-    {"Form10", "Image1", "transformer.jpg", 238, 151},
-    {"Form11", "Image1", "lumped-filter.jpg", 538, 208},
-    {"Form11", "Image2", "filter-design-graphs.jpg", 576, 588},
-    {"Form12", "Image1", "piezo-filter-stage.jpg", 474, 208},
-    {"Form14", "Image1", "capacitive-divider.jpg", 216, 216},
-    {"Form15", "Image1", "stage-analysis.jpg", 212, 274},
-    {"Form16", "Image1", "compound-followers.jpg", 396, 365},
+    {"Form2", "Image1", "equivalent-circuit.jpg", 212, 280, true},
+    {"Form5", "Image1", "series-rc.jpg", 169, 119, true},
+    {"Form6", "Image1", "parallel-rc.jpg", 279, 147, false},
+    {"Form7", "Image1", "bias-one-supply.jpg", 141, 263, true},
+    {"Form8", "Image1", "bias-two-supplies.jpg", 236, 268, true},
+    {"Form9", "Image1", "untuned-stage.jpg", 245, 292, true},
+    {"Form9", "Image2", "tuned-stage.jpg", 279, 340, true},
+    {"Form10", "Image1", "transformer.jpg", 238, 151, true},
+    {"Form11", "Image1", "lumped-filter.jpg", 538, 208, true},
+    {"Form11", "Image2", "filter-design-graphs.jpg", 576, 588, true},
+    {"Form12", "Image1", "piezo-filter-stage.jpg", 474, 208, true},
+    {"Form14", "Image1", "capacitive-divider.jpg", 216, 216, true},
+    {"Form15", "Image1", "stage-analysis.jpg", 212, 274, true},
+    {"Form16", "Image1", "compound-followers.jpg", 396, 365, true},
 };
 
-// A picture's resource in the ordinary set (1) or the double-size one (2).
-QString Resource(const char *file, int scale = 1)
+// The editions: English, a language with no pictures of its own, which
+// shows the English ones, and Russian, the windows' first and last.
+const char *const kLanguages[] = {"en", "de", "ru"};
+
+// A picture's resource in the ordinary set (1) or the double-size one (2),
+// Russian or English.
+QString Resource(const char *file, int scale = 1, bool english = false)
 {
-    return QStringLiteral(":/assets/") + (scale == 2 ? QStringLiteral("2x/") : QString()) +
-           QLatin1String(file);
+    return QStringLiteral(":/assets/") + (english ? QStringLiteral("en/") : QString()) +
+           (scale == 2 ? QStringLiteral("2x/") : QString()) + QLatin1String(file);
 }
 QString Resource(const Asset &a, int scale = 1) { return Resource(a.file, scale); }
+// The resource of the picture that the edition of `language` shows.
+QString Shown(const Asset &a, int scale, const QString &language)
+{
+    return Resource(a.file, scale, a.english && language != QLatin1String("ru"));
+}
+
+// Rebuilds the windows in the edition of `language`, unless they are.
+void BuildWindowsIn(const QString &language)
+{
+    if (EditionLanguage() == language)
+        return;
+    SetEditionLanguage(language);
+    DestroyCalculators();
+    CreateCalculators();
+}
 
 // The set of pictures this run's screen shows.
 int ScreenScale()
@@ -102,23 +126,39 @@ class TestPictures : public QObject {
 private slots:
     void everyAssetIsListed()
     {
-        QStringList listed;
-        for (const Asset &a : kAssets)
+        QStringList listed, english;
+        for (const Asset &a : kAssets) {
             listed << QLatin1String(a.file);
+            if (a.english)
+                english << QLatin1String(a.file);
+        }
         listed.sort();
-        for (const char *folder : {":/assets", ":/assets/2x"})
+        english.sort();
+        for (const char *folder : {":/assets", ":/assets/2x", ":/assets/en", ":/assets/en/2x"})
             QCOMPARE(
                 QDir(QLatin1String(folder)).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name),
-                listed);
+                QByteArray(folder).contains("/en") ? english : listed);
     }
 
-    // Start-up decodes the set that this run's screen shows, and that alone.
+    void startupDecodesTheScreensSet_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : kLanguages)
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    // Start-up decodes the set that this run's screen shows in the edition's
+    // language, and that alone.
     void startupDecodesTheScreensSet()
     {
+        QFETCH(QString, language);
         QStringList expected;
         for (const Asset &a : kAssets)
-            expected << Resource(a, ScreenScale());
+            expected << Shown(a, ScreenScale(), language);
+        const QString before = EditionLanguage();
+        SetEditionLanguage(language);
         QStringList listed = PicturesForScreens(QStringLiteral(":/assets"));
+        SetEditionLanguage(before);
         listed.sort();
         expected.sort();
         QCOMPARE(listed, expected);
@@ -160,15 +200,22 @@ private slots:
         QTest::addColumn<QString>("resource");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("scale");
-        for (int scale : {1, 2}) {
-            for (const Asset &a : kAssets)
-                QTest::newRow(qPrintable(Resource(a, scale)))
-                    << Resource(a, scale) << QSize(a.width, a.height) * scale << scale;
+        for (bool english : {false, true}) {
+            for (int scale : {1, 2}) {
+                for (const Asset &a : kAssets) {
+                    if (english && !a.english)
+                        continue;
+                    const QString resource = Resource(a.file, scale, english);
+                    QTest::newRow(qPrintable(resource))
+                        << resource << QSize(a.width, a.height) * scale << scale;
+                }
+            }
         }
     }
 
-    // Exact size, black drawing on a white sheet; a double-size twin, halved,
-    // is its ordinary picture: the same drawing at the same places.
+    // Exact size, black drawing on a white sheet, an English rendering not
+    // the Russian picture; a double-size twin, halved, is its ordinary
+    // picture: the same drawing at the same places.
     void assetDecodes()
     {
         QFETCH(QString, resource);
@@ -187,6 +234,8 @@ private slots:
         QVERIFY2(dark < image.width() * image.height() / 4, "the picture is mostly dark");
         for (QPoint corner : {QPoint(0, 0), QPoint(size.width() - 1, size.height() - 1)})
             QVERIFY(qGray(image.pixel(corner)) > 240);
+        if (resource.contains(QStringLiteral("/en/")))
+            QVERIFY(image != LoadJpeg(QString(resource).remove(QStringLiteral("en/"))));
         if (scale == 1)
             return;
         const QImage ordinary = LoadJpeg(QString(resource).remove(QStringLiteral("2x/")));
@@ -209,27 +258,35 @@ private slots:
 
     void windowShowsPicture_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("ordinary");
         QTest::addColumn<QString>("shown");
-        for (const Asset &a : kAssets)
-            QTest::newRow(qPrintable(QStringLiteral("%1.%2").arg(a.form, a.box)))
-                << QString::fromLatin1(a.form) << QString::fromLatin1(a.box) << Resource(a)
-                << Resource(a, ScreenScale());
+        for (const char *language : kLanguages) {
+            for (const Asset &a : kAssets)
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1 %2.%3").arg(QLatin1String(language), a.form, a.box)))
+                    << QString::fromLatin1(language) << QString::fromLatin1(a.form)
+                    << QString::fromLatin1(a.box) << Resource(a)
+                    << Shown(a, ScreenScale(), QLatin1String(language));
+        }
     }
 
-    // The box draws the decoded picture of its screen's set pixel for pixel
-    // from its top-left corner, at the ordinary picture's logical size in
-    // either set, and the box holds the whole picture.
+    // In each edition, the box draws the decoded picture of the edition and
+    // of its screen's set pixel for pixel from its top-left corner, at the
+    // ordinary picture's logical size in either set, and the box holds the
+    // whole picture.
     void windowShowsPicture()
     {
+        QFETCH(QString, language);
         QFETCH(QString, form);
         QFETCH(QString, box);
         QFETCH(QString, ordinary);
         QFETCH(QString, shown);
         const qreal ratio = ScreenScale();
         QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), ratio);
+        BuildWindowsIn(language);
         QWidget *window = Calculator(form);
         QVERIFY(window);
         auto *label = Control<QLabel>(window, box);

@@ -299,7 +299,7 @@ void ShowText(QLabel *label, const QString &text)
 void ShowPicture(QLabel *box, const QString &resource)
 {
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    new PictureOnScreen(box, resource); // owned by the box
+    new PictureOnScreen(box, EditionPicture(resource)); // owned by the box
 }
 
 void FinishDesign(QWidget *window)
