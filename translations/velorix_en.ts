@@ -150,1236 +150,1236 @@
     <name>Form1</name>
     <message>
         <source>Velorix</source>
-        <translation type="unfinished"></translation>
+        <translation>Velorix</translation>
     </message>
     <message>
         <source>Velorix — калькулятор радиотехнических формул</source>
-        <translation type="unfinished"></translation>
+        <translation>Velorix — a calculator of radio engineering formulas</translation>
     </message>
     <message>
         <source>помочь проекту можно здесь: </source>
-        <translation type="unfinished"></translation>
+        <translation>you can support the project here: </translation>
     </message>
     <message>
         <source>Радиотехнические расчёты</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio engineering calculations</translation>
     </message>
     <message>
         <source>Цепи термостабилизации</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal stabilisation</translation>
     </message>
     <message>
         <source>Реактивное сопротивление конденсатора</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitor reactance</translation>
     </message>
     <message>
         <source>Реактивное сопротивление катушки</source>
-        <translation type="unfinished"></translation>
+        <translation>Inductor reactance</translation>
     </message>
     <message>
         <source>Последовательное соединение R и С</source>
-        <translation type="unfinished"></translation>
+        <translation>R and C in series</translation>
     </message>
     <message>
         <source>Параллельное соединение R и С</source>
-        <translation type="unfinished"></translation>
+        <translation>R and C in parallel</translation>
     </message>
     <message>
         <source>Ёмкости развязки транзисторного каскада</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoupling capacitors of a transistor stage</translation>
     </message>
     <message>
         <source>Трансформация сопротивлений</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedance transformation</translation>
     </message>
     <message>
         <source>Расчёт ФСС</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumped-selectivity filter design</translation>
     </message>
     <message>
         <source>Способ повышения избирательности по соседнему каналу</source>
-        <translation type="unfinished"></translation>
+        <translation>Improving adjacent-channel selectivity</translation>
     </message>
     <message>
         <source>Параметры колебательного контура</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonant circuit parameters</translation>
     </message>
     <message>
         <source>Ёмкостный делитель</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitive divider</translation>
     </message>
     <message>
         <source>Схема замещения</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalent circuit</translation>
     </message>
     <message>
         <source>С ООС по току</source>
-        <translation type="unfinished"></translation>
+        <translation>With negative current feedback</translation>
     </message>
     <message>
         <source>С ООС по току (двухбатарейное питание)</source>
-        <translation type="unfinished"></translation>
+        <translation>With negative current feedback (dual supply)</translation>
     </message>
     <message>
         <source>Анализ каскада</source>
-        <translation type="unfinished"></translation>
+        <translation>Stage analysis</translation>
     </message>
     <message>
         <source>Эмиттерный повторитель с составным транзистором</source>
-        <translation type="unfinished"></translation>
+        <translation>Emitter follower with a compound transistor</translation>
     </message>
 </context>
 <context>
     <name>Form10</name>
     <message>
         <source>Трансформация сопротивлений</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedance transformation</translation>
     </message>
     <message>
         <source>Полное сопротивление нагрузки Zн =                Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedance magnitude of the load ZL =                Ω</translation>
     </message>
     <message>
         <source>Полное сопротивление источника тока Zг =                 Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedance magnitude of the signal source Zs =                 Ω</translation>
     </message>
     <message>
         <source>Коэфф. трансформации K =</source>
-        <translation type="unfinished"></translation>
+        <translation>Turns ratio K =</translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Полное сопротивление нагрузки Zн =                 Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedance magnitude of the load ZL =                 Ω</translation>
     </message>
     <message>
         <source>Коэффициент трансформации K =</source>
-        <translation type="unfinished"></translation>
+        <translation>Turns ratio K =</translation>
     </message>
     <message>
         <source>Полное сопротивление</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedance of the</translation>
     </message>
     <message>
         <source>первичной обмотки Z1, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>primary winding Z1, Ω:</translation>
     </message>
 </context>
 <context>
     <name>Form11</name>
     <message>
         <source>Расчёт ФСС</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumped-selectivity filter design</translation>
     </message>
     <message>
         <source>Расчёт фильтра сосредоточенной селекции</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumped-selectivity filter design</translation>
     </message>
     <message>
         <source>График для расчёта многозвенных ФСС  </source>
-        <translation type="unfinished"></translation>
+        <translation>Graphs for designing multi-section filters  </translation>
     </message>
     <message>
         <source>а) график ослабления одного звена; б) график расчёта Кф.</source>
-        <translation type="unfinished"></translation>
+        <translation>a) attenuation of one section; b) graph for finding Kf.</translation>
     </message>
     <message>
         <source>Рабочая частота =                   кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre frequency =                   kHz</translation>
     </message>
     <message>
         <source>Требуемая полоса пропускания =             кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>Required passband of the filter B =             kHz</translation>
     </message>
     <message>
         <source>Собственное затухание контуров ФСС = </source>
-        <translation type="unfinished"></translation>
+        <translation>Intrinsic damping of the filter circuits = </translation>
     </message>
     <message>
         <source>0,006</source>
-        <translation type="unfinished"></translation>
+        <translation>0,006</translation>
     </message>
     <message>
         <source>Шаг 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Step 1</translation>
     </message>
     <message>
         <source>Проверка целесообразности применения ФСС</source>
-        <translation type="unfinished"></translation>
+        <translation>Is a lumped-selectivity filter worthwhile?</translation>
     </message>
     <message>
         <source>Избирательность по соседнему каналу &gt;=             дБ при расстройке               кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>Required adjacent-channel selectivity S &gt;=             dB at the detuning Δf =               kHz</translation>
     </message>
     <message>
         <source>Шаг 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Step 2</translation>
     </message>
     <message>
         <source>Обобщённое затухание ФСС </source>
-        <translation type="unfinished"></translation>
+        <translation>Generalised filter damping </translation>
     </message>
     <message>
         <source>β =</source>
-        <translation type="unfinished"></translation>
+        <translation>β =</translation>
     </message>
     <message>
         <source>Относительная расстройка по соседнему каналу</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative adjacent-channel detuning</translation>
     </message>
     <message>
         <source>α =</source>
-        <translation type="unfinished"></translation>
+        <translation>α =</translation>
     </message>
     <message>
         <source>По графику а) определить ослабление, создаваемое одним звеном ФСС</source>
-        <translation type="unfinished"></translation>
+        <translation>From graph a) read the attenuation of one filter section</translation>
     </message>
     <message>
         <source>σ1 =</source>
-        <translation type="unfinished"></translation>
+        <translation>σ1 =</translation>
     </message>
     <message>
         <source>Шаг 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Step 3</translation>
     </message>
     <message>
         <source>Необходимое число звеньев ФСС =</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of filter sections needed =</translation>
     </message>
     <message>
         <source>Характеристическое сопротивление фильтра =              кОм [выбирается 10...50 кОм]</source>
-        <translation type="unfinished"></translation>
+        <translation>Chosen characteristic impedance of the filter ρ =              kΩ [choose 10...50 kΩ]</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Активная составляющая выходного сопротивления источника сигнала =            Ом </source>
-        <translation type="unfinished"></translation>
+        <translation>Resistive (active) component of the output impedance of the signal source Rs =            Ω </translation>
     </message>
     <message>
         <source>Активная составляющая сопротивления нагрузки =             Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistive (active) component of the load impedance RL =             Ω</translation>
     </message>
     <message>
         <source>Шаг 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Step 4</translation>
     </message>
     <message>
         <source>Коэфф. трансформации m1 [входной контур]= </source>
-        <translation type="unfinished"></translation>
+        <translation>Tap ratio m1 [input circuit] = </translation>
     </message>
     <message>
         <source>Коэфф. трансформации m2 [выходной контур]=</source>
-        <translation type="unfinished"></translation>
+        <translation>Tap ratio m2 [output circuit] =</translation>
     </message>
     <message>
         <source>Шаг 5. По графику б) определить коэффициент передачи напряжения ФСС Кф для выбранных</source>
-        <translation type="unfinished"></translation>
+        <translation>Step 5. From graph b) read the filter voltage transfer coefficient Kf for the chosen</translation>
     </message>
     <message>
         <source>n и</source>
-        <translation type="unfinished"></translation>
+        <translation>n and</translation>
     </message>
     <message>
         <source>β.</source>
-        <translation type="unfinished"></translation>
+        <translation>β.</translation>
     </message>
     <message>
         <source>Источник </source>
-        <translation type="unfinished"></translation>
+        <translation>Source </translation>
     </message>
     <message>
         <source>Ёмкость источника сигнала =             пФ</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitance of the signal source =             pF</translation>
     </message>
     <message>
         <source>Ёмкость нагрузки =            пФ</source>
-        <translation type="unfinished"></translation>
+        <translation>Load capacitance =            pF</translation>
     </message>
     <message>
         <source>Шаг 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Step 6</translation>
     </message>
     <message>
         <source>Ёмкость конденсаторов связи С1, пФ=</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupling capacitors C1, pF =</translation>
     </message>
     <message>
         <source>Ёмкости контуров С2, пФ =</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit capacitances C2, pF =</translation>
     </message>
     <message>
         <source>Ёмкости контура С3, пФ =</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit capacitance C3, pF =</translation>
     </message>
     <message>
         <source>Ёмкости контура С4, пФ =</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit capacitance C4, pF =</translation>
     </message>
     <message>
         <source>Индуктивности контуров L1, мкГн =</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit inductances L1, µH =</translation>
     </message>
     <message>
         <source>Индуктивности L2, мкГн =</source>
-        <translation type="unfinished"></translation>
+        <translation>Inductances L2, µH =</translation>
     </message>
 </context>
 <context>
     <name>Form12</name>
     <message>
         <source>Способ повышения избирательности по соседнему каналу</source>
-        <translation type="unfinished"></translation>
+        <translation>Improving adjacent-channel selectivity</translation>
     </message>
     <message>
         <source>Повышение избирательности ФСС по соседнему каналу</source>
-        <translation type="unfinished"></translation>
+        <translation>Improving the adjacent-channel selectivity of a lumped-selectivity filter</translation>
     </message>
     <message>
         <source>ФСС, содержащий последовательно включенные N звеньев,</source>
-        <translation type="unfinished"></translation>
+        <translation>A lumped-selectivity filter of N sections in series,</translation>
     </message>
     <message>
         <source>связанных  между собой внешнеёмкостной связью, (N-1) звеньев </source>
-        <translation type="unfinished"></translation>
+        <translation>coupled to one another by external capacitors, (N-1) sections </translation>
     </message>
     <message>
         <source>которого выполнены в виде параллельных LC-контуров, отличающийся</source>
-        <translation type="unfinished"></translation>
+        <translation>of which are parallel LC circuits, characterised in that,</translation>
     </message>
     <message>
         <source>тем, что с целью повышения избирательности по соседнему каналу</source>
-        <translation type="unfinished"></translation>
+        <translation>in order to improve the adjacent-channel selectivity,</translation>
     </message>
     <message>
         <source>N-звено выполнено в виде пьезоэлектрического фильтра.</source>
-        <translation type="unfinished"></translation>
+        <translation>the N-th section is a piezoelectric filter.</translation>
     </message>
     <message>
         <source>Источник: изобретение «Фильтр сосредоточенной селекции»,</source>
-        <translation type="unfinished"></translation>
+        <translation>Source: the invention “Lumped-selectivity filter”,</translation>
     </message>
     <message>
         <source>Патент СССР SU-1622921, 1991 г.</source>
-        <translation type="unfinished"></translation>
+        <translation>USSR patent SU-1622921, 1991.</translation>
     </message>
     <message>
         <source>Характеристическое сопротивление фильтра =</source>
-        <translation type="unfinished"></translation>
+        <translation>Characteristic impedance of the filter =</translation>
     </message>
     <message>
         <source>= сопротивления резисторов Rф =                Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>= the resistance of the resistors Rf =                Ω</translation>
     </message>
     <message>
         <source>Хар. сопротивление крайнего контура ФСС =                Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Characteristic impedance of the end LC circuit =                Ω</translation>
     </message>
     <message>
         <source>Коэффициент а =             [оптимально 7 - 10; схема </source>
-        <translation type="unfinished"></translation>
+        <translation>Design coefficient a =             [optimum 7 - 10; the circuit </translation>
     </message>
     <message>
         <source>работоспособна при а = 3 - 300]</source>
-        <translation type="unfinished"></translation>
+        <translation>works for a = 3 - 300]</translation>
     </message>
     <message>
         <source>Ёмкость конденсатора в контуре, к которому подключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitance of the LC circuit to which the</translation>
     </message>
     <message>
         <source>фильтр =               пФ</source>
-        <translation type="unfinished"></translation>
+        <translation>filter is connected =               pF</translation>
     </message>
     <message>
         <source>Ёмкость конденсатора Ссв, пФ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupling capacitor Cc, pF:</translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
 </context>
 <context>
     <name>Form13</name>
     <message>
         <source>Параметры колебательного контура</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonant circuit parameters</translation>
     </message>
     <message>
         <source>Параметры параллельного колебательного контура</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameters of a parallel resonant circuit</translation>
     </message>
     <message>
         <source>Частота резонанса =                    кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonant frequency =                    kHz</translation>
     </message>
     <message>
         <source>Индуктивность контура =             мкГн</source>
-        <translation type="unfinished"></translation>
+        <translation>Inductance of the circuit L =             µH</translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Характеристическое сопротивление контура p, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Characteristic impedance of the circuit ρ, Ω:</translation>
     </message>
     <message>
         <source>Добротность контура =</source>
-        <translation type="unfinished"></translation>
+        <translation>Quality factor Q =</translation>
     </message>
     <message>
         <source>Сопротивление контура при резонансе Rp, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit resistance at resonance Rp, Ω:</translation>
     </message>
     <message>
         <source>Полоса пропускания контура П, кГц:</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit bandwidth B, kHz:</translation>
     </message>
     <message>
         <source>Частота сигнала =                   кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal frequency =                   kHz</translation>
     </message>
     <message>
         <source>Модуль полного сопротивления контура на частоте сигнала Z, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedance magnitude of the circuit at the signal frequency Z, Ω:</translation>
     </message>
     <message>
         <source>Источник: книга по схемотехнике из серии «Мастер-класс», Санкт-Петербург, 2016 г., с. 341.</source>
-        <translation type="unfinished"></translation>
+        <translation>Source: a book on circuit design in the “Master Class” series, Saint Petersburg, 2016, p. 341.</translation>
     </message>
 </context>
 <context>
     <name>Form14</name>
     <message>
         <source>Ёмкостный делитель</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitive divider</translation>
     </message>
     <message>
         <source>Ёмкость С1 =                 нФ</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitor C1 =                 nF</translation>
     </message>
     <message>
         <source>Ёмкость С2 =                 нФ</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitor C2 =                 nF</translation>
     </message>
     <message>
         <source>Коэффициент трансформации n = (С1+С2)/С1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformation ratio n = (C1+C2)/C1</translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>n =</source>
-        <translation type="unfinished"></translation>
+        <translation>n =</translation>
     </message>
     <message>
         <source>Сопротивление нагрузки =                  Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistance of the load RL =                  Ω</translation>
     </message>
     <message>
         <source>Сопротивление нагрузки со стороны генератора R&apos;н</source>
-        <translation type="unfinished"></translation>
+        <translation>Load resistance seen from the generator R&apos;L</translation>
     </message>
     <message>
         <source>R&apos;н = Rн*(n^2), Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>R&apos;L = RL*(n^2), Ω:</translation>
     </message>
 </context>
 <context>
     <name>Form15</name>
     <message>
         <source>Анализ каскада</source>
-        <translation type="unfinished"></translation>
+        <translation>Stage analysis</translation>
     </message>
     <message>
         <source>Анализ каскада на биполярном транзисторе</source>
-        <translation type="unfinished"></translation>
+        <translation>Analysis of a bipolar transistor stage</translation>
     </message>
     <message>
         <source>в области низких и средних частот</source>
-        <translation type="unfinished"></translation>
+        <translation>at low and middle frequencies</translation>
     </message>
     <message>
         <source>Источник: учебник по основам теории транзисторов и</source>
-        <translation type="unfinished"></translation>
+        <translation>Source: a textbook on the theory of transistors and</translation>
     </message>
     <message>
         <source>транзисторных схем. 4 изм. Москва, &quot;Энергия&quot;, 1977, с.327.</source>
-        <translation type="unfinished"></translation>
+        <translation>transistor circuits, 4th edition, Moscow, Energiya, 1977, p. 327.</translation>
     </message>
     <message>
         <source>Сопротивление базы rб =                Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Base spreading resistance rb =                Ω</translation>
     </message>
     <message>
         <source>Сопротивление эмиттера rэ =                Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Emitter junction resistance re =                Ω</translation>
     </message>
     <message>
         <source>Сопротивление резистора Rэ =                 Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistance of the emitter resistor Re =                 Ω</translation>
     </message>
     <message>
         <source>(0, если RэСэ отсутствуют)</source>
-        <translation type="unfinished"></translation>
+        <translation>(0 if there is no ReCe network)</translation>
     </message>
     <message>
         <source>Статический коэфф. передачи тока =</source>
-        <translation type="unfinished"></translation>
+        <translation>Static current gain β =</translation>
     </message>
     <message>
         <source>Входное сопротивление, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Input resistance, Ω:</translation>
     </message>
     <message>
         <source>Если смещение задано делителем, то общее </source>
-        <translation type="unfinished"></translation>
+        <translation>If the bias comes from a divider, the total </translation>
     </message>
     <message>
         <source>входное сопротивление = Rвх||R1||R2.</source>
-        <translation type="unfinished"></translation>
+        <translation>input resistance = Rin||R1||R2.</translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Выходное сопротивление = сопротивление </source>
-        <translation type="unfinished"></translation>
+        <translation>Output resistance = resistance of the </translation>
     </message>
     <message>
         <source>резистора Rк =                 Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>collector resistor Rc =                 Ω</translation>
     </message>
     <message>
         <source>Входное сопротивление =                 Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Input resistance of the stage =                 Ω</translation>
     </message>
     <message>
         <source>Сопротивление источника сигнала =            Ом </source>
-        <translation type="unfinished"></translation>
+        <translation>Internal resistance of the signal source Rs =            Ω </translation>
     </message>
     <message>
         <source>Сопротивление нагрузки Rн =                 Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistance of the stage load RL =                 Ω</translation>
     </message>
     <message>
         <source>Коэфф. усиления напряжения Ku = </source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage gain Av = </translation>
     </message>
 </context>
 <context>
     <name>Form16</name>
     <message>
         <source>Анализ</source>
-        <translation type="unfinished"></translation>
+        <translation>Analysis</translation>
     </message>
     <message>
         <source>Анализ эмиттерного повторителя с составным транзистором</source>
-        <translation type="unfinished"></translation>
+        <translation>Analysis of an emitter follower with a compound transistor</translation>
     </message>
     <message>
         <source>В схеме могут быть применены транзисторы как одной,</source>
-        <translation type="unfinished"></translation>
+        <translation>The circuit may use transistors of the same</translation>
     </message>
     <message>
         <source>так и разных типов проводимости.</source>
-        <translation type="unfinished"></translation>
+        <translation>or of different conductivity types.</translation>
     </message>
     <message>
         <source>Источник: статья об анализе эмиттерных повторителей с составными транзисторами, сборник по технике</source>
-        <translation type="unfinished"></translation>
+        <translation>Source: an article on the analysis of emitter followers with compound transistors, a collection on</translation>
     </message>
     <message>
         <source>электросвязи. Выпуск 7. Москва, &quot;Связь&quot;, 1971 г.</source>
-        <translation type="unfinished"></translation>
+        <translation>telecommunication engineering, issue 7, Moscow, Svyaz, 1971.</translation>
     </message>
     <message>
         <source>Сопротивление базы Т1 rб =               Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>T1 base spreading resistance rb =               Ω</translation>
     </message>
     <message>
         <source>Сопротивление эмиттера Т1 rэ =              Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>T1 emitter junction resistance re =              Ω</translation>
     </message>
     <message>
         <source>Сопротивление базы Т2 rб =              Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>T2 base spreading resistance rb =              Ω</translation>
     </message>
     <message>
         <source>Сопротивление эмиттера Т2 rэ =              Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>T2 emitter junction resistance re =              Ω</translation>
     </message>
     <message>
         <source>Коэффициент передачи тока Т1</source>
-        <translation type="unfinished"></translation>
+        <translation>T1 current gain</translation>
     </message>
     <message>
         <source>β1 =</source>
-        <translation type="unfinished"></translation>
+        <translation>β1 =</translation>
     </message>
     <message>
         <source>Коэффициент передачи тока Т2</source>
-        <translation type="unfinished"></translation>
+        <translation>T2 current gain</translation>
     </message>
     <message>
         <source>β2 =</source>
-        <translation type="unfinished"></translation>
+        <translation>β2 =</translation>
     </message>
     <message>
         <source>Сопротивление нагрузки Rн =                  Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistance of the follower load RL =                  Ω</translation>
     </message>
     <message>
         <source>Сопротивление источника сигнала Rг =              Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal resistance of the signal source Rs =              Ω</translation>
     </message>
     <message>
         <source>Рис.1а: Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Fig. 1a: Calculate</translation>
     </message>
     <message>
         <source>Рис.1б: Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Fig. 1b: Calculate</translation>
     </message>
     <message>
         <source>Входное сопротивление, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Input resistance, Ω:</translation>
     </message>
     <message>
         <source>Выходное сопротивление, Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Output resistance, Ω</translation>
     </message>
     <message>
         <source>Коэфф. передачи по напряжению</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage gain</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>Схема замещения</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalent circuit</translation>
     </message>
     <message>
         <source>Эквивалентная схема биполярного транзистора</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalent circuit of a bipolar transistor</translation>
     </message>
     <message>
         <source>в малосигнальном режиме (&quot;схема замещения&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>for small signals (the T-equivalent circuit)</translation>
     </message>
     <message>
         <source>Сопротивление эмиттерного переходе rэ</source>
-        <translation type="unfinished"></translation>
+        <translation>Emitter junction resistance re</translation>
     </message>
     <message>
         <source>Ток эмиттера в рабочей точке = </source>
-        <translation type="unfinished"></translation>
+        <translation>Emitter current at the Q-point = </translation>
     </message>
     <message>
         <source>мА</source>
-        <translation type="unfinished"></translation>
+        <translation>mA</translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>rэ =         Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>re =         Ω</translation>
     </message>
     <message>
         <source>Дифференциальное сопротивление</source>
-        <translation type="unfinished"></translation>
+        <translation>Differential resistance of the</translation>
     </message>
     <message>
         <source>коллекторного перехода  rк</source>
-        <translation type="unfinished"></translation>
+        <translation>collector junction rc</translation>
     </message>
     <message>
         <source>Напряжение коллектор-эмиттер (1) =</source>
-        <translation type="unfinished"></translation>
+        <translation>Collector-emitter voltage (1) =</translation>
     </message>
     <message>
         <source>В</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Напряжение коллектор-эмиттер (2) =</source>
-        <translation type="unfinished"></translation>
+        <translation>Collector-emitter voltage (2) =</translation>
     </message>
     <message>
         <source>Ток коллектора (1) =</source>
-        <translation type="unfinished"></translation>
+        <translation>Collector current (1) =</translation>
     </message>
     <message>
         <source>Ток коллектора (2) =</source>
-        <translation type="unfinished"></translation>
+        <translation>Collector current (2) =</translation>
     </message>
     <message>
         <source>rк =            Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>rc =            Ω</translation>
     </message>
     <message>
         <source>Диффузионная ёмкость эмиттерного перехода Сэ</source>
-        <translation type="unfinished"></translation>
+        <translation>Emitter junction diffusion capacitance Ce</translation>
     </message>
     <message>
         <source>rэ =             Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>re =             Ω</translation>
     </message>
     <message>
         <source>Граничная частота fгр =            МГц </source>
-        <translation type="unfinished"></translation>
+        <translation>Transition frequency fT =            MHz </translation>
     </message>
     <message>
         <source>Сэ, пФ: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ce, pF: </translation>
     </message>
     <message>
         <source>Ёмкость коллекторного перехода Ск при данном напряжении на коллекторе</source>
-        <translation type="unfinished"></translation>
+        <translation>Collector junction capacitance Cc at the given collector voltage</translation>
     </message>
     <message>
         <source>Ёмкость коллекторного перехода (при напряжении на коллекторе =            В) =             пФ</source>
-        <translation type="unfinished"></translation>
+        <translation>Datasheet capacitance of the collector junction (at collector voltage U0 =            V) =             pF</translation>
     </message>
     <message>
         <source>Напряжение на коллекторе в данной схеме =             В</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage at the collector in the given circuit U =             V</translation>
     </message>
     <message>
         <source>Ск, пФ = </source>
-        <translation type="unfinished"></translation>
+        <translation>Cc, pF = </translation>
     </message>
     <message>
         <source>Объёмное сопротивление базы rб</source>
-        <translation type="unfinished"></translation>
+        <translation>Base spreading resistance rb</translation>
     </message>
     <message>
         <source>Постоянная времени цепи ОС  т =             пс </source>
-        <translation type="unfinished"></translation>
+        <translation>Feedback circuit time constant τ =             ps </translation>
     </message>
     <message>
         <source>Ск =              пФ</source>
-        <translation type="unfinished"></translation>
+        <translation>Cc =              pF</translation>
     </message>
     <message>
         <source>rб =        Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>rb =        Ω</translation>
     </message>
     <message>
         <source>Литература: книга о входных цепях и каскадах транзисторных радиоприёмников,</source>
-        <translation type="unfinished"></translation>
+        <translation>References: a book on the input circuits and stages of transistor receivers,</translation>
     </message>
     <message>
         <source>Москва, издательство &quot;Связь&quot;, 1973 г.; книга о резонансных транзисторных усилителях,</source>
-        <translation type="unfinished"></translation>
+        <translation>Moscow, Svyaz publishers, 1973; a book on resonant transistor amplifiers,</translation>
     </message>
     <message>
         <source>Москва, издательство &quot;Связь&quot;, 1969 г.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moscow, Svyaz publishers, 1969.</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>Реактивное сопротивление конденсатора</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitor reactance</translation>
     </message>
     <message>
         <source>в цепи переменного тока</source>
-        <translation type="unfinished"></translation>
+        <translation>in an AC circuit</translation>
     </message>
     <message>
         <source>Ёмкость =               нФ</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitance =               nF</translation>
     </message>
     <message>
         <source>Частота =                  кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency =                  kHz</translation>
     </message>
     <message>
         <source>Хс, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Xc, Ω:</translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
 </context>
 <context>
     <name>Form4</name>
     <message>
         <source>Реактивное сопротивление катушки</source>
-        <translation type="unfinished"></translation>
+        <translation>Inductor reactance</translation>
     </message>
     <message>
         <source>в цепи переменного тока</source>
-        <translation type="unfinished"></translation>
+        <translation>in an AC circuit</translation>
     </message>
     <message>
         <source>Индуктивность =               мкГн</source>
-        <translation type="unfinished"></translation>
+        <translation>Coil inductance L =               µH</translation>
     </message>
     <message>
         <source>Частота =                   кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency =                   kHz</translation>
     </message>
     <message>
         <source>XL, Ом: </source>
-        <translation type="unfinished"></translation>
+        <translation>XL, Ω: </translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source>Последовательное соединение R и С</source>
-        <translation type="unfinished"></translation>
+        <translation>R and C in series</translation>
     </message>
     <message>
         <source>Последовательное соединение резистора и конденсатора</source>
-        <translation type="unfinished"></translation>
+        <translation>A resistor and a capacitor in series</translation>
     </message>
     <message>
         <source>в цепи переменного тока</source>
-        <translation type="unfinished"></translation>
+        <translation>in an AC circuit</translation>
     </message>
     <message>
         <source>Ёмкость конденсатора =            нФ </source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitance of the capacitor C =            nF </translation>
     </message>
     <message>
         <source>Сопротивление резистора =             Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistance of the resistor R =             Ω</translation>
     </message>
     <message>
         <source>Частота:                  кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency:                  kHz</translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Реактивное сопротивление конденсатора Хс, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitor reactance Xc, Ω:</translation>
     </message>
     <message>
         <source>Полное сопротивление цепи Z, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit impedance Z, Ω:</translation>
     </message>
     <message>
         <source>Угол сдвига фаз, град.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase angle, degrees:</translation>
     </message>
     <message>
         <source>Полная проводимость цепи Y = 1/Z, См:</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit admittance Y = 1/Z, S:</translation>
     </message>
     <message>
         <source>Активная составляющая полной проводимости g = 1/R, См:</source>
-        <translation type="unfinished"></translation>
+        <translation>Real part of the admittance g = 1/R, S:</translation>
     </message>
     <message>
         <source>Реактивная составляющая полной проводимости b = 1/Xc, См:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaginary part of the admittance b = 1/Xc, S:</translation>
     </message>
     <message>
         <source>Напряжение, приложенное к цепи (действующее значение) =             В</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage U applied across the circuit (root-mean-square value) =             V</translation>
     </message>
     <message>
         <source>Ток в цепи (действующее значение), А:</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit current (RMS), A:</translation>
     </message>
     <message>
         <source>Напряжение на конденсаторе, В:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage across the capacitor, V:</translation>
     </message>
     <message>
         <source>Напряжение на резисторе, В:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage across the resistor, V:</translation>
     </message>
     <message>
         <source>Мощность, рассеиваемая на резисторе, Вт:</source>
-        <translation type="unfinished"></translation>
+        <translation>Power dissipated in the resistor, W:</translation>
     </message>
     <message>
         <source>Реактивная мощность на конденсаторе, ВАр:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactive power in the capacitor, var:</translation>
     </message>
     <message>
         <source>Полная мощность, ВА:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparent power, VA:</translation>
     </message>
     <message>
         <source>Коэффициент мощности: </source>
-        <translation type="unfinished"></translation>
+        <translation>Power factor: </translation>
     </message>
 </context>
 <context>
     <name>Form6</name>
     <message>
         <source>Параллельное соединение R и С</source>
-        <translation type="unfinished"></translation>
+        <translation>R and C in parallel</translation>
     </message>
     <message>
         <source>Параллельное соединение резистора и конденсатора</source>
-        <translation type="unfinished"></translation>
+        <translation>A resistor and a capacitor in parallel</translation>
     </message>
     <message>
         <source>в цепи переменного тока</source>
-        <translation type="unfinished"></translation>
+        <translation>in an AC circuit</translation>
     </message>
     <message>
         <source>Ёмкость конденсатора =                     нФ</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitance of the capacitor C =                     nF</translation>
     </message>
     <message>
         <source>Сопротивление резистора =                    Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistance of the resistor R =                    Ω</translation>
     </message>
     <message>
         <source>Частота =                   кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency =                   kHz</translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Реактивное сопротивление конденсатора Хс, Oм:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitor reactance Xc, Ω:</translation>
     </message>
     <message>
         <source>Активная составляющая полной проводимости g = 1/R, Cм:</source>
-        <translation type="unfinished"></translation>
+        <translation>Real part of the admittance g = 1/R, S:</translation>
     </message>
     <message>
         <source>Реактивная составляющая полной проводимости b = 1/Xc, См:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaginary part of the admittance b = 1/Xc, S:</translation>
     </message>
     <message>
         <source>Полная проводимость цепи Y, См:</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit admittance Y, S:</translation>
     </message>
     <message>
         <source>Полное сопротивление цепи Z = 1/Y, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit impedance Z = 1/Y, Ω:</translation>
     </message>
     <message>
         <source>Напряжение, приложенное к цепи (действующее значение) =              В</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage U applied across the circuit (root-mean-square value) =              V</translation>
     </message>
     <message>
         <source>Ток через резистор (действующее значение), А:</source>
-        <translation type="unfinished"></translation>
+        <translation>Current through the resistor (RMS), A:</translation>
     </message>
     <message>
         <source>Ток через конденсатор (действующее значение), А:</source>
-        <translation type="unfinished"></translation>
+        <translation>Current through the capacitor (RMS), A:</translation>
     </message>
     <message>
         <source>Общий ток через цепь (действующее значение), А:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total circuit current (RMS), A:</translation>
     </message>
     <message>
         <source>Мощность, рассеиваемая на резисторе, Вт:</source>
-        <translation type="unfinished"></translation>
+        <translation>Power dissipated in the resistor, W:</translation>
     </message>
     <message>
         <source>Реактивная мощность на резисторе, ВАр:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactive power in the capacitor, var:</translation>
     </message>
     <message>
         <source>Полная мощность, ВА:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparent power, VA:</translation>
     </message>
     <message>
         <source>Угол сдвига фаз, град.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase angle, degrees:</translation>
     </message>
 </context>
 <context>
     <name>Form7</name>
     <message>
         <source>Схема термостабилизации с ОС по току</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal stabilisation with current feedback</translation>
     </message>
     <message>
         <source>Расчёт схемы термостабилизации режима транзистора</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal stabilisation of a transistor operating point</translation>
     </message>
     <message>
         <source>с отрицательной обратной связью по постоянному току</source>
-        <translation type="unfinished"></translation>
+        <translation>by negative DC current feedback</translation>
     </message>
     <message>
         <source>Схема обеспечивает высокую стабильность коллекторного тока при </source>
-        <translation type="unfinished"></translation>
+        <translation>The circuit keeps the collector current highly stable over a </translation>
     </message>
     <message>
         <source>работе в широком интервале температур. В каскаде осуществляется </source>
-        <translation type="unfinished"></translation>
+        <translation>wide range of temperatures. The stage balances its operating </translation>
     </message>
     <message>
         <source>автоматическая балансировка режима работы.</source>
-        <translation type="unfinished"></translation>
+        <translation>point automatically.</translation>
     </message>
     <message>
         <source>Схема эффективна при работе усилителя в диапазоне температур</source>
-        <translation type="unfinished"></translation>
+        <translation>The circuit is effective for an amplifier working at temperatures</translation>
     </message>
     <message>
         <source>от -40 до +60 градусов Цельсия.</source>
-        <translation type="unfinished"></translation>
+        <translation>from -40 to +60 degrees Celsius.</translation>
     </message>
     <message>
         <source>Исходные данные:</source>
-        <translation type="unfinished"></translation>
+        <translation>Input data:</translation>
     </message>
     <message>
         <source>Напряжение источника питания Ек =            В </source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage of the DC power supply Vcc =            V </translation>
     </message>
     <message>
         <source>Минимальная рабочая температура =             C</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum working temperature Tmin =             °C</translation>
     </message>
     <message>
         <source>Максимальная рабочая температура =            С </source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum working temperature Tmax =            °C </translation>
     </message>
     <message>
         <source>Материал транзистора: </source>
-        <translation type="unfinished"></translation>
+        <translation>Transistor material: </translation>
     </message>
     <message>
         <source>Кремний</source>
-        <translation type="unfinished"></translation>
+        <translation>Silicon</translation>
     </message>
     <message>
         <source>Германий</source>
-        <translation type="unfinished"></translation>
+        <translation>Germanium</translation>
     </message>
     <message>
         <source>Обратный ток коллектора (при t=20 С) =            мкА</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse collector current ICBO (at t=20 °C) =            µA</translation>
     </message>
     <message>
         <source>Напряжение на Rэ =                В</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage across Re =                V</translation>
     </message>
     <message>
         <source>Исходный  режим работы: ток покоя коллектора Iк =             мА, </source>
-        <translation type="unfinished"></translation>
+        <translation>Initial operating point: quiescent collector current Ic =             mA, </translation>
     </message>
     <message>
         <source>напряжение коллектор-эмиттер Uкэ =            В </source>
-        <translation type="unfinished"></translation>
+        <translation>quiescent collector-emitter voltage Vce =            V </translation>
     </message>
     <message>
         <source>Нестабильность Iк в заданном диапазоне температур (не более 10-20% от Iк) =             мА</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitted drift of Ic over the given temperature range (not more than 10-20% of Ic) =             mA</translation>
     </message>
     <message>
         <source>Изменение обратного тока коллектора, мкА:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse collector current at the highest temperature, µA:</translation>
     </message>
     <message>
         <source>Тепловое смещение напряжения базы, В:</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal shift of the base voltage, V:</translation>
     </message>
     <message>
         <source>Резистор Rэ, Ом: </source>
-        <translation type="unfinished"></translation>
+        <translation>Resistor Re, Ω: </translation>
     </message>
     <message>
         <source>Резистор Rк, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistor Rc, Ω:</translation>
     </message>
     <message>
         <source>Резистор R1, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistor R1, Ω:</translation>
     </message>
     <message>
         <source>Резистор R2, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistor R2, Ω:</translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Литература: коллектив авторов, справочник по расчёту ВЧ транзисторных каскадов радиоприёмников,</source>
-        <translation type="unfinished"></translation>
+        <translation>Reference: multiple authors, a handbook on the design of RF transistor stages of receivers,</translation>
     </message>
     <message>
         <source>Москва, издательство &quot;Энергия&quot;, 1975 г., c. 35.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moscow, Energiya publishers, 1975, p. 35.</translation>
     </message>
 </context>
 <context>
     <name>Form8</name>
     <message>
         <source>Схема термостабилизации с ОС по току (двухбатарейное питание)</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal stabilisation with current feedback (dual supply)</translation>
     </message>
     <message>
         <source>Расчёт схемы термостабилизации режима транзистора</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal stabilisation of a transistor operating point</translation>
     </message>
     <message>
         <source>с отрицательной обратной связью по постоянному току</source>
-        <translation type="unfinished"></translation>
+        <translation>by negative DC current feedback</translation>
     </message>
     <message>
         <source>(с двухбатарейным питанием)</source>
-        <translation type="unfinished"></translation>
+        <translation>(with a dual supply)</translation>
     </message>
     <message>
         <source>Эта схема обеспечивает более высокую стабильность, чем предшест-</source>
-        <translation type="unfinished"></translation>
+        <translation>This circuit gives better stability than the previous</translation>
     </message>
     <message>
         <source>вующая. Рекомендуется для работы в интервале от -60 до +60 град.С.</source>
-        <translation type="unfinished"></translation>
+        <translation>one. Recommended for temperatures from -60 to +60 °C.</translation>
     </message>
     <message>
         <source>Исходные данные:</source>
-        <translation type="unfinished"></translation>
+        <translation>Input data:</translation>
     </message>
     <message>
         <source>Напряжение источника питания Ек =              В</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage of the collector power supply Vcc =              V</translation>
     </message>
     <message>
         <source>Минимальная рабочая температура =             С</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum working temperature Tmin =             °C</translation>
     </message>
     <message>
         <source>Максимальная рабочая температура =            С</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum working temperature Tmax =            °C</translation>
     </message>
     <message>
         <source>Материал транзистора:</source>
-        <translation type="unfinished"></translation>
+        <translation>Transistor material:</translation>
     </message>
     <message>
         <source>Кремний</source>
-        <translation type="unfinished"></translation>
+        <translation>Silicon</translation>
     </message>
     <message>
         <source>Германий</source>
-        <translation type="unfinished"></translation>
+        <translation>Germanium</translation>
     </message>
     <message>
         <source>Обратный  ток коллектора (при t=20 С) =             мкА </source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse collector current ICBO (at t=20 °C) =             µA </translation>
     </message>
     <message>
         <source>Исходный режим работы: ток покоя транзистора Iк =            мА,  напряжение коллектор-эмиттер Uкэ =             В</source>
-        <translation type="unfinished"></translation>
+        <translation>Initial operating point: quiescent collector current Ic =            mA, quiescent collector-emitter voltage Vce =             V</translation>
     </message>
     <message>
         <source>Нестабильность Iк в заданном диапазоне температур (не более 10-20% от Iк) =             мА</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitted drift of Ic over the given temperature range (not more than 10-20% of Ic) =             mA</translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Изменение обратного тока коллектора, мкА:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse collector current at the highest temperature, µA:</translation>
     </message>
     <message>
         <source>Тепловое смещение напряжения базу базы, В:</source>
-        <translation type="unfinished"></translation>
+        <translation>Thermal shift of the base voltage, V:</translation>
     </message>
     <message>
         <source>Резистор Rэ, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistor Re, Ω:</translation>
     </message>
     <message>
         <source>Напряжение источника смещения Ec, В:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bias supply voltage Vee, V:</translation>
     </message>
     <message>
         <source>Резистор Rк, Ом:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistor Rc, Ω:</translation>
     </message>
     <message>
         <source>Литература: коллектив авторов, справочник по расчёту ВЧ транзисторных каскадов радиоприёмников,</source>
-        <translation type="unfinished"></translation>
+        <translation>Reference: multiple authors, a handbook on the design of RF transistor stages of receivers,</translation>
     </message>
     <message>
         <source>Москва, издательство &quot;Энергия&quot;, 1975 г.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moscow, Energiya publishers, 1975.</translation>
     </message>
 </context>
 <context>
     <name>Form9</name>
     <message>
         <source>Расчёт развязывающих ёмкостей транзисторного каскада</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoupling capacitors of a transistor stage</translation>
     </message>
     <message>
         <source>Рабочая частота =                       кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating frequency =                       kHz</translation>
     </message>
     <message>
         <source>Сопротивление эмиттерного перехода rэ =             Ом</source>
-        <translation type="unfinished"></translation>
+        <translation>Differential resistance of the emitter junction re =             Ω</translation>
     </message>
     <message>
         <source>Рассчитать</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Минимальная ёмкость конденсатора Сэ, нФ:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum capacitance Ce, nF:  </translation>
     </message>
     <message>
         <source>=============================================================</source>
-        <translation type="unfinished"></translation>
+        <translation>=============================================================</translation>
     </message>
     <message>
         <source>Рабочая частота =                      кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating frequency =                      kHz</translation>
     </message>
     <message>
         <source>Статический коэффициент передачи тока h21э =</source>
-        <translation type="unfinished"></translation>
+        <translation>Static current gain hFE =</translation>
     </message>
     <message>
         <source>Минимальная ёмкость конденсатора Сб, нФ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum capacitance Cb, nF:</translation>
     </message>
     <message>
         <source>Литература: книга о резонансных усилителях на транзисторах,</source>
-        <translation type="unfinished"></translation>
+        <translation>Reference: a book on resonant transistor amplifiers,</translation>
     </message>
     <message>
         <source>Москва, издательство &quot;Связь&quot;, 1969 г., с. 140.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moscow, Svyaz publishers, 1969, p. 140.</translation>
     </message>
 </context>
 <context>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Напряжение источника смещения Ес, В</source>
-        <translation>Bias supply voltage Vbb, V</translation>
+        <translation>Bias supply voltage Vee, V</translation>
     </message>
     <message>
         <source>Полное сопротивление первичной обмотки Z1, Ом</source>
