@@ -173,9 +173,12 @@ void StartProgram()
 {
     // The windows' pictures are decoded on a second thread while the fonts
     // load and the windows are built.
+    // The language comes first: the prefetch decodes the edition's pictures.
     RegisterPictures();
+    const QString language = SystemLanguage();
+    SetEditionLanguage(language);
     auto prefetch = std::make_unique<JpegPrefetch>(PicturesForScreens(QStringLiteral(":/assets")));
-    InitApplication();
+    InitApplication(language);
     Form1 = new TForm1;
     Form1->show();
     new CreateCalculatorsAfterFirstPaint(Form1, std::move(prefetch)); // owned by Form1 until it has run
