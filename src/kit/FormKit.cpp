@@ -43,16 +43,20 @@ void ApplyPixelSize(QWidget *widget)
     widget->setFont(font);
 }
 
-// Some faces draw glyphs above their ascent (the diaeresis of a capital Ё),
-// which a label as high as its font would clip.  A top margin of that rise,
-// with the label moved up by as much, keeps the baseline where it was.
-void MakeRoomAboveAscent(QLabel *label)
+// Some faces draw glyphs above their ascent (the diaeresis of a capital Ё)
+// or below their descent (Wine's Tahoma draws the tail of a "g" one row
+// lower), which a label as high as its font would clip.  Margins of that
+// rise and that drop, with the label moved up by the rise, keep the
+// baseline where it was.
+void MakeRoomForInk(QLabel *label)
 {
     const QFontMetrics metrics(label->font());
-    const int rise = -metrics.tightBoundingRect(label->text()).top() - metrics.ascent();
-    if (rise <= 0)
+    const QRect ink = metrics.tightBoundingRect(label->text());
+    const int rise = std::max(0, -ink.top() - metrics.ascent());
+    const int drop = std::max(0, ink.bottom() + 1 - metrics.descent());
+    if (rise == 0 && drop == 0)
         return;
-    label->setContentsMargins(0, rise, 0, 0);
+    label->setContentsMargins(0, rise, 0, drop);
     label->move(label->x(), label->y() - rise);
     FitToText(label);
 }
@@ -332,7 +336,7 @@ void FinishDesign(QWidget *window)
     OnFirstShow(window, [window, labels = std::move(labels)] {
         for (QLabel *label : labels) {
             FitToText(label);
-            MakeRoomAboveAscent(label);
+            MakeRoomForInk(label);
             KeepBaselineOverFallbacks(label);
         }
         PlaceByCaptions(window);
