@@ -9,6 +9,7 @@
 #include "Links.h"
 #include "Presets.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace velorix {
 
@@ -203,6 +206,36 @@ private:
     std::function<void()> action_;
 };
 
+// A number as ShowNumber writes it: digits, the minus sign, decimal
+// separators and the exponent's E.
+bool IsNumberText(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || c == u'.' || c == u',' || c == u'-' || c == u'E';
+    });
+}
+
+// The height of a line of number characters in a font, when the font's own
+// face draws them all at its own ascent, descent and leading (no fallback
+// face raises the line); 0 when one does.  Measured once per font on every
+// such character together: a line of some of them is no higher than that,
+// nor lower than the font's own face.
+qreal NumberLineHeight(const QFont &font)
+{
+    static std::vector<std::pair<QFont, qreal>> heights;
+    for (const auto &[known, height] : heights) {
+        if (known == font)
+            return height;
+    }
+    QTextLayout layout(QStringLiteral("0123456789.,-E"), font);
+    const QTextLine line = OneLine(layout);
+    const QFontMetricsF metrics(font);
+    const qreal own = metrics.ascent() + metrics.descent() + metrics.leading();
+    const qreal height = line.ascent() + line.descent() + line.leading() == own ? own : 0;
+    heights.emplace_back(font, height);
+    return height;
+}
+
 } // namespace
 
 void FitToText(QLabel *label)
@@ -234,17 +267,23 @@ void FitToText(QLabel *label)
             label->adjustSize();
             return;
         }
-        QTextLayout layout(text, label->font());
-        QTextOption option(label->alignment());
-        option.setWrapMode(QTextOption::ManualWrap);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
         // The document's line is as high as its fonts' ascent, descent and
         // leading (a fallback face under Windows' GDI may bring leading).
-        textSize =
-            QSize(qCeil(line.naturalTextWidth()), qCeil(line.ascent() + line.descent() + line.leading()));
+        // A number, a handler's every result, needs no line breaking: its
+        // width is its glyphs' advances, its height the font's line.
+        const qreal numberHeight = IsNumberText(text) ? NumberLineHeight(label->font()) : 0;
+        if (numberHeight > 0) {
+            textSize =
+                QSize(qCeil(QFontMetricsF(label->font()).horizontalAdvance(text)), qCeil(numberHeight));
+        } else {
+            QTextLayout layout(text, label->font());
+            QTextOption option(label->alignment());
+            option.setWrapMode(QTextOption::ManualWrap);
+            layout.setTextOption(option);
+            const QTextLine line = OneLine(layout);
+            textSize =
+                QSize(qCeil(line.naturalTextWidth()), qCeil(line.ascent() + line.descent() + line.leading()));
+        }
     } else {
         // Centring is left out, as QLabel leaves it out: only the size counts.
         const Qt::Alignment align = QStyle::visualAlignment(
