@@ -242,13 +242,14 @@ void FitToText(QLabel *label)
 {
     label->ensurePolished();
     const QString text = label->text();
+    const bool number = IsNumberText(text);
     const bool plain = label->textFormat() == Qt::PlainText ||
-                       (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(text));
+                       (label->textFormat() == Qt::AutoText && (number || !Qt::mightBeRichText(text)));
     // What QLabel's size hint depends on beyond the text, the font and the
-    // margins: with any of it, adjustSize decides.
+    // margins: with any of it, adjustSize decides.  (A label with a text
+    // holds no pixmap, picture or movie: setting one clears the other.)
     if (!plain || text.isEmpty() || label->wordWrap() || label->isWindow() || label->layout() ||
-        !label->pixmap().isNull() || !label->picture().isNull() || label->movie() || label->buddy() ||
-        label->minimumWidth() > 0 || label->indent() > 0 ||
+        label->buddy() || label->minimumWidth() > 0 || label->indent() > 0 ||
         (label->indent() < 0 && label->frameWidth() > 0) || label->sizePolicy().hasHeightForWidth()) {
         label->adjustSize();
         return;
@@ -271,7 +272,7 @@ void FitToText(QLabel *label)
         // leading (a fallback face under Windows' GDI may bring leading).
         // A number, a handler's every result, needs no line breaking: its
         // width is its glyphs' advances, its height the font's line.
-        const qreal numberHeight = IsNumberText(text) ? NumberLineHeight(label->font()) : 0;
+        const qreal numberHeight = number ? NumberLineHeight(label->font()) : 0;
         if (numberHeight > 0) {
             textSize =
                 QSize(qCeil(QFontMetricsF(label->font()).horizontalAdvance(text)), qCeil(numberHeight));
