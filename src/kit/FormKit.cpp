@@ -219,10 +219,13 @@ bool IsNumberText(const QString &text)
 // face draws them all at its own ascent, descent and leading (no fallback
 // face raises the line); 0 when one does.  Measured once per font on every
 // such character together: a line of some of them is no higher than that,
-// nor lower than the font's own face.
+// nor lower than the font's own face.  A font added or removed may change
+// the faces a font resolves to: the heights are measured afresh then.
 qreal NumberLineHeight(const QFont &font)
 {
     static std::vector<std::pair<QFont, qreal>> heights;
+    [[maybe_unused]] static const auto watch =
+        QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, qGuiApp, [] { heights.clear(); });
     for (const auto &[known, height] : heights) {
         if (known == font)
             return height;
