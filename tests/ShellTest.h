@@ -16,8 +16,15 @@ inline void UsePlotModuleOfBuild()
 #endif
 }
 
+// The edition a test of the whole program starts: Russian, the one the tests
+// compare texts with, whatever the system's languages are (the Windows
+// edition's tests run under Wine's English), unless VELORIX_TEST_LANGUAGE
+// names another.
+inline QString TestLanguage() { return qEnvironmentVariable("VELORIX_TEST_LANGUAGE", QStringLiteral("ru")); }
+
 } // namespace velorix::test
 
 #define VELORIX_SHELL_TEST_MAIN(TestClass)                                                                   \
-    VELORIX_TEST_MAIN_WITH(TestClass, velorix::InitApplication(); velorix::test::UsePlotModuleOfBuild();     \
+    VELORIX_TEST_MAIN_WITH(TestClass, velorix::InitApplication(velorix::test::TestLanguage());               \
+                           velorix::test::UsePlotModuleOfBuild();                                            \
                            velorix::CreateForms(), velorix::DestroyForms())

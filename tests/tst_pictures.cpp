@@ -1,8 +1,11 @@
 // The schematic pictures: every asset decodes with libjpeg to its size, and
-// every window shows its pictures unscaled from the top-left of their boxes.
+// every window shows its edition's pictures unscaled from the top-left of
+// their boxes: a picture's English rendering (:/assets/en/) in every edition
+// but the Russian, where it has one.
 // CTest runs this on an ordinary screen and on one of device pixel ratio 2;
 // VELORIX_PICTURE_SCALE says which set of pictures the screen should show
 // (1, the default, or 2, the double-size twins in :/assets/2x/).
+#include "Edition.h"
 #include "JpegImage.h"
 #include "TestKit.h"
 
@@ -24,6 +27,7 @@ namespace {
 struct Asset {
     QString form, box, file;
     QSize size;
+    bool english; // has an English rendering: words or symbols in it
 };
 
 // Each picture's pixel size.
@@ -37,6 +41,9 @@ const QHash<QString, QSize> kSizes = {
     {"stage-analysis.jpg", {212, 274}},     {"compound-followers.jpg", {396, 365}},
 };
 
+// The pictures without words or symbols to translate: one set serves both.
+const QStringList kNoEnglish = {QStringLiteral("parallel-rc.jpg")};
+
 // Which window shows which picture, as the table of calculators says, at
 // the picture's pixel size.
 QList<Asset> Assets()
@@ -44,16 +51,38 @@ QList<Asset> Assets()
     QList<Asset> assets;
     for (const CalculatorEntry &c : CalculatorTable())
         for (const auto &[box, file] : PicturesShown(c))
-            assets.append({c.form()->objectName(), box, file, kSizes.value(file)});
+            assets.append(
+                {c.form()->objectName(), box, file, kSizes.value(file), !kNoEnglish.contains(file)});
     return assets;
 }
 
-// A picture's resource in the ordinary set (1) or the double-size one (2).
-QString Resource(const QString &file, int scale = 1)
+// The editions: English, a language with no pictures of its own, which
+// shows the English ones, and Russian, the windows' first and last.
+const char *const kLanguages[] = {"en", "de", "ru"};
+
+// A picture's resource in the ordinary set (1) or the double-size one (2),
+// Russian or English.
+QString Resource(const QString &file, int scale = 1, bool english = false)
 {
-    return QStringLiteral(":/assets/") + (scale == 2 ? QStringLiteral("2x/") : QString()) + file;
+    return QStringLiteral(":/assets/") + (english ? QStringLiteral("en/") : QString()) +
+           (scale == 2 ? QStringLiteral("2x/") : QString()) + file;
 }
 QString Resource(const Asset &a, int scale = 1) { return Resource(a.file, scale); }
+// The resource of the picture that the edition of `language` shows.
+QString Shown(const Asset &a, int scale, const QString &language)
+{
+    return Resource(a.file, scale, a.english && language != QLatin1String("ru"));
+}
+
+// Rebuilds the windows in the edition of `language`, unless they are.
+void BuildWindowsIn(const QString &language)
+{
+    if (EditionLanguage() == language)
+        return;
+    SetEditionLanguage(language);
+    DestroyCalculators();
+    CreateCalculators();
+}
 
 // The set of pictures this run's screen shows.
 int ScreenScale()
@@ -104,29 +133,44 @@ class TestPictures : public QObject {
 
 private slots:
     // The pictures the rows name are the pictures of both sets, each once,
-    // and each of a known size.
+    // and each of a known size; the English sets hold those with words.
     void everyAssetIsListed()
     {
-        QStringList listed;
+        QStringList listed, english;
         for (const Asset &a : Assets()) {
             listed << a.file;
             QVERIFY2(kSizes.contains(a.file), qPrintable(a.file));
+            if (a.english)
+                english << a.file;
         }
-        listed.sort();
         QCOMPARE(listed.size(), kSizes.size());
-        for (const char *folder : {":/assets", ":/assets/2x"})
+        listed.sort();
+        english.sort();
+        for (const char *folder : {":/assets", ":/assets/2x", ":/assets/en", ":/assets/en/2x"})
             QCOMPARE(
                 QDir(QLatin1String(folder)).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name),
-                listed);
+                QByteArray(folder).contains("/en") ? english : listed);
     }
 
-    // Start-up decodes the set that this run's screen shows, and that alone.
+    void startupDecodesTheScreensSet_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : kLanguages)
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    // Start-up decodes the set that this run's screen shows in the edition's
+    // language, and that alone.
     void startupDecodesTheScreensSet()
     {
+        QFETCH(QString, language);
         QStringList expected;
         for (const Asset &a : Assets())
-            expected << Resource(a, ScreenScale());
+            expected << Shown(a, ScreenScale(), language);
+        const QString before = EditionLanguage();
+        SetEditionLanguage(language);
         QStringList listed = PicturesForScreens(QStringLiteral(":/assets"));
+        SetEditionLanguage(before);
         listed.sort();
         expected.sort();
         QCOMPARE(listed, expected);
@@ -168,15 +212,21 @@ private slots:
         QTest::addColumn<QString>("resource");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("scale");
-        for (int scale : {1, 2}) {
-            for (const Asset &a : Assets())
-                QTest::newRow(qPrintable(Resource(a, scale)))
-                    << Resource(a, scale) << a.size * scale << scale;
+        for (bool english : {false, true}) {
+            for (int scale : {1, 2}) {
+                for (const Asset &a : Assets()) {
+                    if (english && !a.english)
+                        continue;
+                    const QString resource = Resource(a.file, scale, english);
+                    QTest::newRow(qPrintable(resource)) << resource << a.size * scale << scale;
+                }
+            }
         }
     }
 
-    // Exact size, black drawing on a white sheet; a double-size twin, halved,
-    // is its ordinary picture: the same drawing at the same places.
+    // Exact size, black drawing on a white sheet, an English rendering not
+    // the Russian picture; a double-size twin, halved, is its ordinary
+    // picture: the same drawing at the same places.
     void assetDecodes()
     {
         QFETCH(QString, resource);
@@ -195,6 +245,8 @@ private slots:
         QVERIFY2(dark < image.width() * image.height() / 4, "the picture is mostly dark");
         for (QPoint corner : {QPoint(0, 0), QPoint(size.width() - 1, size.height() - 1)})
             QVERIFY(qGray(image.pixel(corner)) > 240);
+        if (resource.contains(QStringLiteral("/en/")))
+            QVERIFY(image != LoadJpeg(QString(resource).remove(QStringLiteral("en/"))));
         if (scale == 1)
             return;
         const QImage ordinary = LoadJpeg(QString(resource).remove(QStringLiteral("2x/")));
@@ -217,26 +269,34 @@ private slots:
 
     void windowShowsPicture_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("ordinary");
         QTest::addColumn<QString>("shown");
-        for (const Asset &a : Assets())
-            QTest::newRow(qPrintable(QStringLiteral("%1.%2").arg(a.form, a.box)))
-                << a.form << a.box << Resource(a) << Resource(a, ScreenScale());
+        for (const char *language : kLanguages) {
+            for (const Asset &a : Assets())
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1 %2.%3").arg(QLatin1String(language), a.form, a.box)))
+                    << QString::fromLatin1(language) << a.form << a.box << Resource(a)
+                    << Shown(a, ScreenScale(), QLatin1String(language));
+        }
     }
 
-    // The box draws the decoded picture of its screen's set pixel for pixel
-    // from its top-left corner, at the ordinary picture's logical size in
-    // either set, and the box holds the whole picture.
+    // In each edition, the box draws the decoded picture of the edition and
+    // of its screen's set pixel for pixel from its top-left corner, at the
+    // ordinary picture's logical size in either set, and the box holds the
+    // whole picture.
     void windowShowsPicture()
     {
+        QFETCH(QString, language);
         QFETCH(QString, form);
         QFETCH(QString, box);
         QFETCH(QString, ordinary);
         QFETCH(QString, shown);
         const qreal ratio = ScreenScale();
         QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), ratio);
+        BuildWindowsIn(language);
         QWidget *window = Calculator(form);
         QVERIFY(window);
         auto *label = Control<QLabel>(window, box);

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running, testing and
-# packaging need, and only those that are missing: Qt's Russian texts, Qt's
+# packaging need, and only those that are missing: Qt's Russian texts, Qt
+# Linguist's lupdate and lrelease with their CMake functions (the English
+# edition's translation is built from translations/velorix_en.ts), Qt's
 # SVG module for the icon generator's scalable icon, Qt Charts for the
 # characteristic windows (with Qt OpenGL's CMake files, which its CMake
 # package needs and Debian's qt6-charts-dev does not bring), and the tools
@@ -27,7 +29,7 @@ packages=(
   libjpeg62-turbo-dev
   fonts-wine fonts-dejavu-core qt6-svg-dev
   qt6-charts-dev libqt6opengl6-dev
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   desktop-file-utils appstream lintian dpkg-dev file
   libmpfr-dev
 )

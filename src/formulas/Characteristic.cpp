@@ -5,6 +5,8 @@
 #include "Passive.h"
 #include "Reactance.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -57,7 +59,9 @@ Sweep Within(Sweep xs, long double from, long double to, std::initializer_list<E
 }
 
 // The rows of every sample point, each computed by the window's formulas; a
-// point where they fail (a value beyond the double range) is left out.
+// point where they fail (a value beyond the double range) is left out.  Each
+// point is stored as the window stores a value typed in, so a range's ends
+// and marked points need no store of their own.
 void Sample(Characteristic &c, const Sweep &xs, const std::function<Row(Ext)> &row)
 {
     std::optional<Ext> last;
@@ -113,6 +117,10 @@ QString TickLabel(long double v)
     return FormatSignificant(m, 3) + QLatin1Char('E') + FormatNumber(e);
 }
 
+// The units of frequency and resistance, in the edition's language.
+QString KHz() { return QCoreApplication::translate("Characteristic", "кГц"); }
+QString Ohm() { return QCoreApplication::translate("Characteristic", "Ом"); }
+
 // The units an axis of a column may be labelled in, with how many of the
 // column's unit each holds.
 struct Unit {
@@ -122,10 +130,14 @@ struct Unit {
 
 std::vector<Unit> UnitsOf(const QString &unit)
 {
-    if (unit == QStringLiteral("кГц"))
-        return {{QStringLiteral("Гц"), 1e-3L}, {unit, 1}, {QStringLiteral("МГц"), 1e3L}};
-    if (unit == QStringLiteral("Ом"))
-        return {{unit, 1}, {QStringLiteral("кОм"), 1e3L}, {QStringLiteral("МОм"), 1e6L}};
+    if (unit == KHz())
+        return {{QCoreApplication::translate("Characteristic", "Гц"), 1e-3L},
+                {unit, 1},
+                {QCoreApplication::translate("Characteristic", "МГц"), 1e3L}};
+    if (unit == Ohm())
+        return {{unit, 1},
+                {QCoreApplication::translate("Characteristic", "кОм"), 1e3L},
+                {QCoreApplication::translate("Characteristic", "МОм"), 1e6L}};
     return {{unit, 1}};
 }
 
@@ -283,11 +295,15 @@ std::optional<QString> NotPositive(const QString &name, Ext value, const QString
 {
     if (value > 0)
         return std::nullopt;
-    return QStringLiteral("%1 = %2%3 не больше нуля: кривой нет.")
+    return QCoreApplication::translate("Characteristic", "%1 = %2%3 не больше нуля: кривой нет.")
         .arg(name, Text(value), unit.isEmpty() ? QString() : QLatin1Char(' ') + unit);
 }
 
-const QString kBeyondRange = QStringLiteral("Значения кривой выходят за пределы чисел: кривой нет.");
+QString BeyondRange()
+{
+    return QCoreApplication::translate("Characteristic",
+                                       "Значения кривой выходят за пределы чисел: кривой нет.");
+}
 
 Mark Point(Ext x, Ext y, int axis, const QString &tag, const QString &text)
 {
@@ -305,9 +321,6 @@ QString Input(const QString &name, Ext value, const QString &unit)
     return unit.isEmpty() ? QStringLiteral("%1 = %2").arg(name, Text(value))
                           : QStringLiteral("%1 = %2 %3").arg(name, Text(value), unit);
 }
-
-const QString kKHz = QStringLiteral("кГц");
-const QString kOhm = QStringLiteral("Ом");
 
 // f / 100 to 100 f on a logarithmic scale.
 Sweep LogSweep(Ext f)
@@ -331,23 +344,24 @@ Curve ReactanceCurve(const QString &name, const QString &element, Ext value, con
 {
     if (auto why = NotPositive(element, value, unit))
         return None(*why);
-    if (auto why = NotPositive(QStringLiteral("f"), f, kKHz))
+    if (auto why = NotPositive(QStringLiteral("f"), f, KHz()))
         return None(*why);
     Characteristic c;
     c.reading = Reading;
     c.title = name + QStringLiteral("(f)");
-    c.columns = {{QStringLiteral("f"), kKHz, {}, {}}, {name, kOhm, {}, {}}};
+    c.columns = {{QStringLiteral("f"), KHz(), {}, {}}, {name, Ohm(), {}, {}}};
     Sample(c, Within(LogSweep(f), 0, HUGE_VALL, {f}), [&](Ext x) { return Row{reactance(value, x)}; });
     if (!Drawn(c))
-        return None(kBeyondRange);
+        return None(BeyondRange());
     c.curves = {1};
     c.curveAxis = {0};
     c.x = XAxis(c, Scale::Log);
     c.yAxes = {FittedLogAxis(c.columns[1])};
     const Ext X = reactance(value, f);
-    c.marks = {Point(f, X, 0, QStringLiteral("f"),
-                     QStringLiteral("f = %1 кГц, %2 = %3 Ом").arg(Text(f), name, Text(X)))};
-    c.inputs = {Input(element, value, unit), Input(QStringLiteral("f"), f, kKHz)};
+    c.marks = {Point(
+        f, X, 0, QStringLiteral("f"),
+        QCoreApplication::translate("Characteristic", "f = %1 кГц, %2 = %3 Ом").arg(Text(f), name, Text(X)))};
+    c.inputs = {Input(element, value, unit), Input(QStringLiteral("f"), f, KHz())};
     return {c, {}};
 }
 
@@ -356,19 +370,20 @@ Curve ReactanceCurve(const QString &name, const QString &element, Ext value, con
 // within half a decade of the corner.
 Curve RcCurve(Ext C, Ext R, Ext f, const std::function<std::pair<Ext, Ext>(Ext)> &zPhi)
 {
-    for (const auto &[name, value, unit] : {std::tuple{QStringLiteral("C"), C, QStringLiteral("нФ")},
-                                            {QStringLiteral("R"), R, kOhm},
-                                            {QStringLiteral("f"), f, kKHz}}) {
+    for (const auto &[name, value, unit] :
+         {std::tuple{QStringLiteral("C"), C, QCoreApplication::translate("Characteristic", "нФ")},
+          {QStringLiteral("R"), R, Ohm()},
+          {QStringLiteral("f"), f, KHz()}}) {
         if (auto why = NotPositive(name, value, unit))
             return None(*why);
     }
     Characteristic c;
     c.reading = Reading;
     c.title = QStringLiteral("|Z|(f), φ(f)");
-    c.columns = {{QStringLiteral("f"), kKHz, {}, {}},
-                 {QStringLiteral("|Z|"), kOhm, {}, {}},
-                 {QStringLiteral("φ"), QStringLiteral("град"), {}, {}}};
-    const Ext corner = Store(1000000 / (kTwoPi * R * C)); // 1 / (2 pi R C), kHz
+    c.columns = {{QStringLiteral("f"), KHz(), {}, {}},
+                 {QStringLiteral("|Z|"), Ohm(), {}, {}},
+                 {QStringLiteral("φ"), QCoreApplication::translate("Characteristic", "град"), {}, {}}};
+    const Ext corner = 1000000 / (kTwoPi * R * C); // 1 / (2 pi R C), kHz
     Sweep xs = LogSweep(f);
     AddLog(xs, corner.value() / std::sqrt(10.0L), corner.value() * std::sqrt(10.0L), kDense);
     Sample(c, Within(xs, f.value() / 100, f.value() * 100, {f, corner}), [&](Ext x) {
@@ -376,20 +391,23 @@ Curve RcCurve(Ext C, Ext R, Ext f, const std::function<std::pair<Ext, Ext>(Ext)>
         return Row{Z, phi};
     });
     if (!Drawn(c))
-        return None(kBeyondRange);
+        return None(BeyondRange());
     c.curves = {1, 2};
     c.curveAxis = {0, 1};
     c.x = XAxis(c, Scale::Log);
     c.yAxes = {FittedLogAxis(c.columns[1]), LinearAxis(c.columns[2], 0, 90, 15)};
     const auto [Z, phi] = zPhi(f);
     c.marks = {
-        Point(f, Z, 0, QStringLiteral("f"), QStringLiteral("f = %1 кГц, |Z| = %2 Ом").arg(Text(f), Text(Z))),
-        Point(f, phi, 1, QStringLiteral("f"),
-              QStringLiteral("f = %1 кГц, φ = %2 град").arg(Text(f), Text(phi))),
-        VerticalLine(corner, QStringLiteral("fср"),
-                     QStringLiteral("fср = 1/(2πRC) = %1 кГц").arg(Text(corner)))};
-    c.inputs = {Input(QStringLiteral("C"), C, QStringLiteral("нФ")), Input(QStringLiteral("R"), R, kOhm),
-                Input(QStringLiteral("f"), f, kKHz)};
+        Point(f, Z, 0, QStringLiteral("f"),
+              QCoreApplication::translate("Characteristic", "f = %1 кГц, |Z| = %2 Ом").arg(Text(f), Text(Z))),
+        Point(
+            f, phi, 1, QStringLiteral("f"),
+            QCoreApplication::translate("Characteristic", "f = %1 кГц, φ = %2 град").arg(Text(f), Text(phi))),
+        VerticalLine(
+            corner, QCoreApplication::translate("Characteristic", "fср"),
+            QCoreApplication::translate("Characteristic", "fср = 1/(2πRC) = %1 кГц").arg(Text(corner)))};
+    c.inputs = {Input(QStringLiteral("C"), C, QCoreApplication::translate("Characteristic", "нФ")),
+                Input(QStringLiteral("R"), R, Ohm()), Input(QStringLiteral("f"), f, KHz())};
     return {c, {}};
 }
 
@@ -397,14 +415,14 @@ Curve RcCurve(Ext C, Ext R, Ext f, const std::function<std::pair<Ext, Ext>(Ext)>
 
 Curve CapacitorReactanceCurve(Ext C, Ext f)
 {
-    return ReactanceCurve(QStringLiteral("Xc"), QStringLiteral("C"), C, QStringLiteral("нФ"), f,
-                          CapacitorReactance);
+    return ReactanceCurve(QStringLiteral("Xc"), QStringLiteral("C"), C,
+                          QCoreApplication::translate("Characteristic", "нФ"), f, CapacitorReactance);
 }
 
 Curve InductorReactanceCurve(Ext L, Ext f)
 {
-    return ReactanceCurve(QStringLiteral("XL"), QStringLiteral("L"), L, QStringLiteral("мкГн"), f,
-                          InductorReactance);
+    return ReactanceCurve(QStringLiteral("XL"), QStringLiteral("L"), L,
+                          QCoreApplication::translate("Characteristic", "мкГн"), f, InductorReactance);
 }
 
 Curve SeriesRcCurve(Ext C, Ext R, Ext f)
@@ -427,16 +445,16 @@ Curve ParallelRcCurve(Ext C, Ext R, Ext f)
 
 Curve ResonanceCurve(Ext f0, Ext Q, Ext Rp, std::optional<Ext> fc)
 {
-    for (const auto &[name, value, unit] : {std::tuple{QStringLiteral("f0"), f0, kKHz},
+    for (const auto &[name, value, unit] : {std::tuple{QStringLiteral("f0"), f0, KHz()},
                                             {QStringLiteral("Q"), Q, QString()},
-                                            {QStringLiteral("Rp"), Rp, kOhm}}) {
+                                            {QStringLiteral("Rp"), Rp, Ohm()}}) {
         if (auto why = NotPositive(name, value, unit))
             return None(*why);
     }
-    const Ext P = Store(f0 / Q); // pass band, kHz
-    Ext from = Store(f0 - 3 * P), to = Store(f0 + 3 * P);
+    const Ext P = f0 / Q; // pass band, kHz
+    Ext from = f0 - 3 * P, to = f0 + 3 * P;
     if (!(from > 0))
-        from = Store(f0 / 100);
+        from = f0 / 100;
     // The signal frequency, where the window computed |Z| at one.
     const bool signal = fc && *fc > 0;
     const Ext fs = signal ? *fc : f0;
@@ -445,11 +463,11 @@ Curve ResonanceCurve(Ext f0, Ext Q, Ext Rp, std::optional<Ext> fc)
     // The band's edges, where Q y = ±1: f0 (√(1 + h²) ∓ h), h = 1 / (2 Q).
     const Ext h = 1 / (2 * Q);
     const Ext s = Sqrt(1 + h * h);
-    const Ext low = Store(f0 * (s - h)), high = Store(f0 * (s + h));
+    const Ext low = f0 * (s - h), high = f0 * (s + h);
     Characteristic c;
     c.reading = Reading;
     c.title = QStringLiteral("|Z|(f)");
-    c.columns = {{QStringLiteral("f"), kKHz, {}, {}}, {QStringLiteral("|Z|"), kOhm, {}, {}}};
+    c.columns = {{QStringLiteral("f"), KHz(), {}, {}}, {QStringLiteral("|Z|"), Ohm(), {}, {}}};
     // Over the whole range, and densely over f0 ± 1.5 П where the curve
     // bends, however far fс takes the range.
     Sweep xs;
@@ -458,36 +476,40 @@ Curve ResonanceCurve(Ext f0, Ext Q, Ext Rp, std::optional<Ext> fc)
     Sample(c, Within(xs, from.value(), to.value(), {f0, fs, low, high}),
            [&](Ext x) { return Row{ResonanceImpedance(f0, Q, Rp, x)}; });
     if (!Drawn(c))
-        return None(kBeyondRange);
+        return None(BeyondRange());
     c.curves = {1};
     c.curveAxis = {0};
     c.x = XAxis(c, Scale::Linear);
     c.yAxes = {FittedLinearAxis(c.columns[1])};
-    const Ext edge = Store(Rp / Sqrt(2));
-    c.marks = {Point(f0, Rp, 0, QStringLiteral("f0"),
-                     QStringLiteral("f0 = %1 кГц, Rp = %2 Ом").arg(Text(f0), Text(Rp)))};
+    const Ext edge = Rp / Sqrt(2);
+    c.marks = {Point(
+        f0, Rp, 0, QStringLiteral("f0"),
+        QCoreApplication::translate("Characteristic", "f0 = %1 кГц, Rp = %2 Ом").arg(Text(f0), Text(Rp)))};
     for (const Ext f : {low, high})
         c.marks.push_back(Point(
             f, edge, 0, QStringLiteral("Rp/√2"),
-            QStringLiteral("граница полосы: f = %1 кГц, |Z| = Rp/√2 = %2 Ом").arg(Text(f), Text(edge))));
+            QCoreApplication::translate("Characteristic", "граница полосы: f = %1 кГц, |Z| = Rp/√2 = %2 Ом")
+                .arg(Text(f), Text(edge))));
     if (signal) {
         const Ext Z = ResonanceImpedance(f0, Q, Rp, fs);
-        c.marks.push_back(Point(fs, Z, 0, QStringLiteral("fс"),
-                                QStringLiteral("fс = %1 кГц, |Z| = %2 Ом").arg(Text(fs), Text(Z))));
+        c.marks.push_back(Point(fs, Z, 0, QCoreApplication::translate("Characteristic", "fс"),
+                                QCoreApplication::translate("Characteristic", "fс = %1 кГц, |Z| = %2 Ом")
+                                    .arg(Text(fs), Text(Z))));
     }
-    c.inputs = {Input(QStringLiteral("f0"), f0, kKHz), Input(QStringLiteral("Q"), Q, QString()),
-                Input(QStringLiteral("Rp"), Rp, kOhm)};
+    c.inputs = {Input(QStringLiteral("f0"), f0, KHz()), Input(QStringLiteral("Q"), Q, QString()),
+                Input(QStringLiteral("Rp"), Rp, Ohm())};
     return {c, {}};
 }
 
 Curve FilterAttenuationCurve(Ext P, Ext beta, Ext df, int n, Ext S)
 {
-    if (auto why = NotPositive(QStringLiteral("П"), P, kKHz))
+    if (auto why = NotPositive(QCoreApplication::translate("Characteristic", "П"), P, KHz()))
         return None(*why);
     if (auto why = NotPositive(QStringLiteral("n"), n, QString()))
         return None(*why);
     if (beta < 0)
-        return None(QStringLiteral("β = %1 меньше нуля: кривой нет.").arg(Text(beta)));
+        return None(
+            QCoreApplication::translate("Characteristic", "β = %1 меньше нуля: кривой нет.").arg(Text(beta)));
     const auto attenuation = [&](Ext x) {
         const Ext alpha = RelativeDetuning(x, P);
         return Row{alpha, Ext(n * pictures::SectionAttenuationDb(static_cast<double>(alpha.value()),
@@ -497,10 +519,13 @@ Curve FilterAttenuationCurve(Ext P, Ext beta, Ext df, int n, Ext S)
     const Ext edge = Store(P / 2);
     Characteristic c;
     c.reading = Reading;
-    c.title = QStringLiteral("Ослабление(Δf)");
-    c.columns = {{QStringLiteral("Δf"), kKHz, {}, {}},
-                 {QStringLiteral("αс"), {}, {}, {}},
-                 {QStringLiteral("Ослабление"), QStringLiteral("дБ"), {}, {}}};
+    c.title = QCoreApplication::translate("Characteristic", "Ослабление(Δf)");
+    c.columns = {{QStringLiteral("Δf"), KHz(), {}, {}},
+                 {QCoreApplication::translate("Characteristic", "αс"), {}, {}, {}},
+                 {QCoreApplication::translate("Characteristic", "Ослабление"),
+                  QCoreApplication::translate("Characteristic", "дБ"),
+                  {},
+                  {}}};
     // Over the whole range, and densely where the curve bends: across the
     // band's edge and around Δf.
     Sweep xs;
@@ -509,19 +534,23 @@ Curve FilterAttenuationCurve(Ext P, Ext beta, Ext df, int n, Ext S)
     AddLinear(xs, df.value() - edge.value() / 2, df.value() + edge.value() / 2, kDense / 2);
     Sample(c, Within(xs, 0, to, {df, edge}), attenuation);
     if (!Drawn(c))
-        return None(kBeyondRange);
+        return None(BeyondRange());
     c.curves = {2};
     c.curveAxis = {0};
     c.x = XAxis(c, Scale::Linear);
     c.yAxes = {FittedLinearAxis(c.columns[2], static_cast<double>(S.value()))};
-    c.marks = {Point(df, S, 0, QStringLiteral("S"),
-                     QStringLiteral("требование: S = %1 дБ при Δf = %2 кГц, у фильтра %3 дБ")
-                         .arg(Text(S), Text(df), FormatFixed(attenuation(df)[1], 2))),
-               VerticalLine(edge, QStringLiteral("П/2"),
-                            QStringLiteral("граница полосы: П/2 = %1 кГц").arg(Text(edge)))};
-    c.inputs = {Input(QStringLiteral("П"), P, kKHz), Input(QStringLiteral("β"), beta, QString()),
-                Input(QStringLiteral("Δf"), df, kKHz), Input(QStringLiteral("n"), n, QString()),
-                Input(QStringLiteral("S"), S, QStringLiteral("дБ"))};
+    c.marks = {
+        Point(df, S, 0, QStringLiteral("S"),
+              QCoreApplication::translate("Characteristic",
+                                          "требование: S = %1 дБ при Δf = %2 кГц, у фильтра %3 дБ")
+                  .arg(Text(S), Text(df), FormatFixed(attenuation(df)[1], 2))),
+        VerticalLine(
+            edge, QCoreApplication::translate("Characteristic", "П/2"),
+            QCoreApplication::translate("Characteristic", "граница полосы: П/2 = %1 кГц").arg(Text(edge)))};
+    c.inputs = {Input(QCoreApplication::translate("Characteristic", "П"), P, KHz()),
+                Input(QStringLiteral("β"), beta, QString()), Input(QStringLiteral("Δf"), df, KHz()),
+                Input(QStringLiteral("n"), n, QString()),
+                Input(QStringLiteral("S"), S, QCoreApplication::translate("Characteristic", "дБ"))};
     return {c, {}};
 }
 

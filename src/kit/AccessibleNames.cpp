@@ -3,6 +3,7 @@
 #include "CalculatorRow.h"
 #include "CaptionLayout.h"
 #include "Controls.h"
+#include "Edition.h"
 #include "EnterKey.h"
 
 #include <QAccessibleWidget>
@@ -357,15 +358,31 @@ Name SpokenAsMeant(const Name &name)
 // Whether a word is a quantity's symbol: one with a Latin or Greek letter
 // (rэ, Z1, β), or a capital Cyrillic letter with a subscript of small
 // letters or digits (П, Сэ, Ссв), but not a capitalised abbreviation (ФСС).
+//
+// In a translation whose words are in Latin letters: a word with a Greek
+// letter, a digit or a prime (β, Z1, R'L), a capital after its first letter
+// (fT, hFE, XL), or a capital with at most two small letters (Ic, Vce, Q).
 bool IsSymbol(const QString &word)
 {
+    const auto capitalised = [&word] {
+        return !word.isEmpty() && word.size() <= 3 && word[0].isUpper() &&
+               std::all_of(word.begin() + 1, word.end(), [](QChar c) { return c.isLower() || c.isDigit(); });
+    };
+    if (EditionLanguage() != QLatin1String("ru")) {
+        const bool marked = std::any_of(word.begin(), word.end(), [](QChar c) {
+            return c.script() == QChar::Script_Greek || c.isDigit() || c == QLatin1Char('\'');
+        });
+        return marked ||
+               std::any_of(word.begin() + std::min<qsizetype>(1, word.size()), word.end(),
+                           [](QChar c) { return c.isUpper(); }) ||
+               capitalised();
+    }
     const bool foreign = std::any_of(word.begin(), word.end(), [](QChar c) {
         return c.script() == QChar::Script_Latin || c.script() == QChar::Script_Greek;
     });
     if (foreign)
         return true;
-    return !word.isEmpty() && word.size() <= 3 && word[0].isUpper() &&
-           std::all_of(word.begin() + 1, word.end(), [](QChar c) { return c.isLower() || c.isDigit(); });
+    return capitalised();
 }
 
 // The symbol that a quantity ends with, before a formula ("Y = 1/Z") or a

@@ -4,6 +4,7 @@
 #include "EnterKey.h"
 #include "FormKit.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVariantMap>
@@ -63,7 +64,9 @@ void ApplyRow(QWidget *window, const CalculatorRow &row)
     QVariantMap names;
     for (const QString &name : Split(row.names, '|')) {
         const qsizetype eq = name.indexOf(QLatin1Char('='));
-        names.insert(name.left(eq), name.mid(eq + 1));
+        // The row's texts are the program's own, translated as a whole.
+        names.insert(name.left(eq),
+                     QCoreApplication::translate("Names", name.mid(eq + 1).toUtf8().constData()));
     }
     window->setProperty(kNamesProperty, names);
     if (row.characteristic)

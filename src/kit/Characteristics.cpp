@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace velorix {
@@ -24,15 +25,18 @@ CharacteristicSource::CharacteristicSource(QWidget *window, const QAbstractButto
 Curve CharacteristicSource::build() const
 {
     if (!builder_)
-        return {std::nullopt,
-                QStringLiteral("Характеристика появится после расчёта кнопкой «%1».").arg(drawnByName())};
+        return {std::nullopt, QCoreApplication::translate(
+                                  "Characteristics", "Характеристика появится после расчёта кнопкой «%1».")
+                                  .arg(drawnByName())};
     if (!outOfDate_.isEmpty())
-        return {std::nullopt,
-                QStringLiteral("Показана прежняя кривая: %1. Новая появится после расчёта кнопкой «%2».")
-                    .arg(outOfDate_, drawnByName())};
+        return {std::nullopt, QCoreApplication::translate(
+                                  "Characteristics",
+                                  "Показана прежняя кривая: %1. Новая появится после расчёта кнопкой «%2».")
+                                  .arg(outOfDate_, drawnByName())};
     Curve curve;
     if (const auto error = CatchCalcError([&] { curve = builder_(); }))
-        return {std::nullopt, QStringLiteral("Кривая не вычисляется: %1.").arg(error->message())};
+        return {std::nullopt, QCoreApplication::translate("Characteristics", "Кривая не вычисляется: %1.")
+                                  .arg(error->message())};
     return curve;
 }
 
@@ -59,7 +63,7 @@ void CharacteristicSource::setOutOfDate(const QString &reason)
 void AddCharacteristic(QWidget *window, const QAbstractButton *drawnBy)
 {
     new CharacteristicSource(window, drawnBy); // owned by the window
-    auto *show = new QAction(QStringLiteral("Характеристика"), window);
+    auto *show = new QAction(QCoreApplication::translate("Characteristics", "Характеристика"), window);
     show->setObjectName(QStringLiteral("ShowCharacteristic"));
     show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     show->setShortcutContext(Qt::WindowShortcut);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,7 +91,7 @@ void AddResultLines(QWidget *window, std::function<QStringList()> lines)
 
 void AddCopyResults(QWidget *window)
 {
-    auto *copy = new QAction(QStringLiteral("Копировать результаты"), window);
+    auto *copy = new QAction(QCoreApplication::translate("CopyResults", "Копировать результаты"), window);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     copy->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(copy, &QAction::triggered, window,

@@ -9,6 +9,7 @@
 #include "Links.h"
 #include "Presets.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace velorix {
 
@@ -43,16 +46,20 @@ void ApplyPixelSize(QWidget *widget)
     widget->setFont(font);
 }
 
-// Some faces draw glyphs above their ascent (the diaeresis of a capital Ё),
-// which a label as high as its font would clip.  A top margin of that rise,
-// with the label moved up by as much, keeps the baseline where it was.
-void MakeRoomAboveAscent(QLabel *label)
+// Some faces draw glyphs above their ascent (the diaeresis of a capital Ё)
+// or below their descent (Wine's Tahoma draws the tail of a "g" one row
+// lower), which a label as high as its font would clip.  Margins of that
+// rise and that drop, with the label moved up by the rise, keep the
+// baseline where it was.
+void MakeRoomForInk(QLabel *label)
 {
     const QFontMetrics metrics(label->font());
-    const int rise = -metrics.tightBoundingRect(label->text()).top() - metrics.ascent();
-    if (rise <= 0)
+    const QRect ink = metrics.tightBoundingRect(label->text());
+    const int rise = std::max(0, -ink.top() - metrics.ascent());
+    const int drop = std::max(0, ink.bottom() + 1 - metrics.descent());
+    if (rise == 0 && drop == 0)
         return;
-    label->setContentsMargins(0, rise, 0, 0);
+    label->setContentsMargins(0, rise, 0, drop);
     label->move(label->x(), label->y() - rise);
     FitToText(label);
 }
@@ -203,19 +210,53 @@ private:
     std::function<void()> action_;
 };
 
+// A number as ShowNumber writes it: digits, the minus sign, decimal
+// separators and the exponent's E.
+bool IsNumberText(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || c == u'.' || c == u',' || c == u'-' || c == u'E';
+    });
+}
+
+// The height of a line of number characters in a font, when the font's own
+// face draws them all at its own ascent, descent and leading (no fallback
+// face raises the line); 0 when one does.  Measured once per font on every
+// such character together: a line of some of them is no higher than that,
+// nor lower than the font's own face.  A font added or removed may change
+// the faces a font resolves to: the heights are measured afresh then.
+qreal NumberLineHeight(const QFont &font)
+{
+    static std::vector<std::pair<QFont, qreal>> heights;
+    [[maybe_unused]] static const auto watch =
+        QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, qGuiApp, [] { heights.clear(); });
+    for (const auto &[known, height] : heights) {
+        if (known == font)
+            return height;
+    }
+    QTextLayout layout(QStringLiteral("0123456789.,-E"), font);
+    const QTextLine line = OneLine(layout);
+    const QFontMetricsF metrics(font);
+    const qreal own = metrics.ascent() + metrics.descent() + metrics.leading();
+    const qreal height = line.ascent() + line.descent() + line.leading() == own ? own : 0;
+    heights.emplace_back(font, height);
+    return height;
+}
+
 } // namespace
 
 void FitToText(QLabel *label)
 {
     label->ensurePolished();
     const QString text = label->text();
+    const bool number = IsNumberText(text);
     const bool plain = label->textFormat() == Qt::PlainText ||
-                       (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(text));
+                       (label->textFormat() == Qt::AutoText && (number || !Qt::mightBeRichText(text)));
     // What QLabel's size hint depends on beyond the text, the font and the
-    // margins: with any of it, adjustSize decides.
+    // margins: with any of it, adjustSize decides.  (A label with a text
+    // holds no pixmap, picture or movie: setting one clears the other.)
     if (!plain || text.isEmpty() || label->wordWrap() || label->isWindow() || label->layout() ||
-        !label->pixmap().isNull() || !label->picture().isNull() || label->movie() || label->buddy() ||
-        label->minimumWidth() > 0 || label->indent() > 0 ||
+        label->buddy() || label->minimumWidth() > 0 || label->indent() > 0 ||
         (label->indent() < 0 && label->frameWidth() > 0) || label->sizePolicy().hasHeightForWidth()) {
         label->adjustSize();
         return;
@@ -234,15 +275,23 @@ void FitToText(QLabel *label)
             label->adjustSize();
             return;
         }
-        QTextLayout layout(text, label->font());
-        QTextOption option(label->alignment());
-        option.setWrapMode(QTextOption::ManualWrap);
-        layout.setTextOption(option);
-        const QTextLine line = OneLine(layout);
         // The document's line is as high as its fonts' ascent, descent and
         // leading (a fallback face under Windows' GDI may bring leading).
-        textSize =
-            QSize(qCeil(line.naturalTextWidth()), qCeil(line.ascent() + line.descent() + line.leading()));
+        // A number, a handler's every result, needs no line breaking: its
+        // width is its glyphs' advances, its height the font's line.
+        const qreal numberHeight = number ? NumberLineHeight(label->font()) : 0;
+        if (numberHeight > 0) {
+            textSize =
+                QSize(qCeil(QFontMetricsF(label->font()).horizontalAdvance(text)), qCeil(numberHeight));
+        } else {
+            QTextLayout layout(text, label->font());
+            QTextOption option(label->alignment());
+            option.setWrapMode(QTextOption::ManualWrap);
+            layout.setTextOption(option);
+            const QTextLine line = OneLine(layout);
+            textSize =
+                QSize(qCeil(line.naturalTextWidth()), qCeil(line.ascent() + line.descent() + line.leading()));
+        }
     } else {
         // Centring is left out, as QLabel leaves it out: only the size counts.
         const Qt::Alignment align = QStyle::visualAlignment(
@@ -297,7 +346,7 @@ void ShowText(QLabel *label, const QString &text)
 void ShowPicture(QLabel *box, const QString &resource)
 {
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    new PictureOnScreen(box, resource); // owned by the box
+    new PictureOnScreen(box, EditionPicture(resource)); // owned by the box
 }
 
 void FinishDesign(QWidget *window)
@@ -330,7 +379,7 @@ void FinishDesign(QWidget *window)
     OnFirstShow(window, [window, labels = std::move(labels)] {
         for (QLabel *label : labels) {
             FitToText(label);
-            MakeRoomAboveAscent(label);
+            MakeRoomForInk(label);
             KeepBaselineOverFallbacks(label);
         }
         PlaceByCaptions(window);

@@ -47,6 +47,8 @@ void FitToText(QLabel *label);
 // top-left corner.  On a screen of device pixel ratio above 1 the box shows
 // the resource's double-size twin at ratio 2 (see PictureScale), the same
 // logical size; moved to a screen of the other kind, it decodes the other.
+// An edition other than the Russian shows the picture's English rendering
+// where there is one (see EditionPicture).
 void ShowPicture(QLabel *box, const QString &resource);
 
 // Applies what a window definition states beyond what uic does:

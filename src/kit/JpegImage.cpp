@@ -1,5 +1,7 @@
 #include "JpegImage.h"
 
+#include "Edition.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -142,12 +144,26 @@ QImage TakeJpeg(const QString &path) { return g_prefetch ? g_prefetch->take(path
 
 int PictureScale(qreal devicePixelRatio) { return devicePixelRatio > 1 ? 2 : 1; }
 
+namespace {
+// "…/NAME.jpg" in the subfolder of its folder ("2x/", "en/").
+QString InSubfolder(const QString &resource, const QString &subfolder)
+{
+    const qsizetype slash = resource.lastIndexOf(u'/');
+    return resource.left(slash + 1) + subfolder + resource.mid(slash + 1);
+}
+} // namespace
+
 QString PictureResource(const QString &resource, int scale)
 {
-    if (scale == 1)
+    return scale == 1 ? resource : InSubfolder(resource, QStringLiteral("%1x/").arg(scale));
+}
+
+QString EditionPicture(const QString &resource)
+{
+    if (EditionLanguage() == QLatin1String("ru"))
         return resource;
-    const qsizetype slash = resource.lastIndexOf(u'/');
-    return resource.left(slash + 1) + QStringLiteral("%1x/").arg(scale) + resource.mid(slash + 1);
+    const QString english = InSubfolder(resource, QStringLiteral("en/"));
+    return QFile::exists(english) ? english : resource;
 }
 
 QStringList PicturesForScreens(const QString &folder)
@@ -161,7 +177,7 @@ QStringList PicturesForScreens(const QString &folder)
     for (int scale : {1, 2}) {
         if (scale == 1 ? ordinary : dense) {
             for (const QString &name : names)
-                pictures << PictureResource(folder + u'/' + name, scale);
+                pictures << PictureResource(EditionPicture(folder + u'/' + name), scale);
         }
     }
     return pictures;

@@ -54,8 +54,15 @@ int PictureScale(qreal devicePixelRatio);
 // The resource of a picture ("…/NAME.jpg") in the set of this scale.
 QString PictureResource(const QString &resource, int scale);
 
+// A picture with words or symbols in it ("…/NAME.jpg") is drawn in English
+// too, as "…/en/NAME.jpg" (and "…/en/2x/NAME.jpg").  The resource of the
+// picture that the edition shows: the English one in every edition but the
+// Russian, where there is one; else the picture itself.
+QString EditionPicture(const QString &resource);
+
 // The JPEG files of a folder (":/assets") in every set that the screens in
-// use show: on ordinary screens, the folder's own and no other.
+// use show, as the edition shows them: on ordinary screens in the Russian
+// edition, the folder's own and no other.
 QStringList PicturesForScreens(const QString &folder);
 
 } // namespace velorix

@@ -102,7 +102,8 @@ QString HeldLabel(const Characteristic &held, const Characteristic &current)
         if (!current.inputs.contains(input))
             differ << input;
     }
-    return differ.isEmpty() ? QStringLiteral("закреплённая") : differ.join(QStringLiteral(", "));
+    return differ.isEmpty() ? QCoreApplication::translate("PlotWindow", "закреплённая")
+                            : differ.join(QStringLiteral(", "));
 }
 
 QString Reading(const Column &column, size_t row)
@@ -119,7 +120,8 @@ PlotWindow::PlotWindow(const QWidget *calculator, PlotHost host)
       readout_(new QLabel(this)), band_(new QRubberBand(QRubberBand::Rectangle, view_->viewport()))
 {
     setObjectName(calculator->objectName() + QStringLiteral("Plot"));
-    setWindowTitle(calculator->windowTitle() + QStringLiteral(" — характеристика"));
+    setWindowTitle(calculator->windowTitle() +
+                   QCoreApplication::translate("PlotWindow", " — характеристика"));
     setAttribute(Qt::WA_QuitOnClose, false);
     view_->setRenderHint(QPainter::Antialiasing);
     // A right click anywhere opens the window's own menu.
@@ -153,41 +155,51 @@ PlotWindow::PlotWindow(const QWidget *calculator, PlotHost host)
     layout->addWidget(marks_);
     layout->addWidget(readout_);
 
-    AddAction(this, QStringLiteral("Копировать данные"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+    AddAction(this, QCoreApplication::translate("PlotWindow", "Копировать данные"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
               [this] {
                   if (current())
                       QGuiApplication::clipboard()->setText(dataText());
               })
         ->setObjectName(QStringLiteral("CopyData"));
-    AddAction(this, QStringLiteral("Копировать изображение"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] {
-        if (current())
-            QGuiApplication::clipboard()->setImage(image(devicePixelRatioF()));
-    })->setObjectName(QStringLiteral("CopyImage"));
-    AddAction(this, QStringLiteral("Копировать отсчёты"), QKeySequence(), [this] {
+    AddAction(this, QCoreApplication::translate("PlotWindow", "Копировать изображение"),
+              QKeySequence(Qt::CTRL | Qt::Key_C),
+              [this] {
+                  if (current())
+                      QGuiApplication::clipboard()->setImage(image(devicePixelRatioF()));
+              })
+        ->setObjectName(QStringLiteral("CopyImage"));
+    AddAction(this, QCoreApplication::translate("PlotWindow", "Копировать отсчёты"), QKeySequence(), [this] {
         // The marks' text, and the readings of the cursors when there are.
         if (current())
             QGuiApplication::clipboard()->setText(readout_->text().isEmpty()
                                                       ? exportText()
                                                       : exportText() + QLatin1Char('\n') + readout_->text());
     })->setObjectName(QStringLiteral("CopyReadings"));
-    AddAction(this, QStringLiteral("Сохранить…"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
-        if (current())
-            save();
-    });
-    AddAction(this, QStringLiteral("Закрепить кривую"), QKeySequence(Qt::CTRL | Qt::Key_H), [this] {
-        holdCurve();
-    })->setObjectName(QStringLiteral("HoldCurve"));
-    AddAction(this, QStringLiteral("Убрать закреплённые"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H),
+    AddAction(this, QCoreApplication::translate("PlotWindow", "Сохранить…"),
+              QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
+                  if (current())
+                      save();
+              });
+    AddAction(this, QCoreApplication::translate("PlotWindow", "Закрепить кривую"),
+              QKeySequence(Qt::CTRL | Qt::Key_H), [this] { holdCurve(); })
+        ->setObjectName(QStringLiteral("HoldCurve"));
+    AddAction(this, QCoreApplication::translate("PlotWindow", "Убрать закреплённые"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H),
               [this] {
                   held_.clear();
                   redraw();
               })
         ->setObjectName(QStringLiteral("ClearHeld"));
-    AddAction(this, QStringLiteral("Показать всё"), QKeySequence(Qt::Key_Backspace), [this] {
-        chart_->zoomReset();
-        placeOverlays();
-    })->setObjectName(QStringLiteral("ShowAll"));
-    AddAction(this, QStringLiteral("Закрыть"), QKeySequence(Qt::Key_Escape), [this] { close(); });
+    AddAction(this, QCoreApplication::translate("PlotWindow", "Показать всё"),
+              QKeySequence(Qt::Key_Backspace),
+              [this] {
+                  chart_->zoomReset();
+                  placeOverlays();
+              })
+        ->setObjectName(QStringLiteral("ShowAll"));
+    AddAction(this, QCoreApplication::translate("PlotWindow", "Закрыть"), QKeySequence(Qt::Key_Escape),
+              [this] { close(); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(chart_, &QChart::plotAreaChanged, this, &PlotWindow::placeOverlays);
@@ -590,7 +602,8 @@ void PlotWindow::showCursors()
         QStringList parts;
         for (const Column &column : c.columns)
             parts << Reading(column, *second_);
-        lines << QStringLiteral("второй курсор: ") + parts.join(QStringLiteral("    "));
+        lines << QCoreApplication::translate("PlotWindow", "второй курсор: ") +
+                     parts.join(QStringLiteral("    "));
         if (cursor_ && *cursor_ < xs.size() && c.reading) {
             // The differences, second cursor less the first.
             QStringList deltas;
@@ -720,23 +733,24 @@ bool PlotWindow::saveTo(const QString &path)
 void PlotWindow::save()
 {
     QString filter;
-    const QString png = QStringLiteral("Изображение PNG (*.png)");
-    const QString pdf = QStringLiteral("Документ PDF (*.pdf)");
+    const QString png = QCoreApplication::translate("PlotWindow", "Изображение PNG (*.png)");
+    const QString pdf = QCoreApplication::translate("PlotWindow", "Документ PDF (*.pdf)");
     // The window's caption, without what no file name may hold.
     QString name = windowTitle();
     for (QChar &ch : name) {
         if (QStringLiteral("\\/:*?\"<>|").contains(ch))
             ch = QLatin1Char('_');
     }
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить характеристику"),
-                                                QDir::home().filePath(name + QStringLiteral(".png")),
-                                                png + QStringLiteral(";;") + pdf, &filter);
+    QString path = QFileDialog::getSaveFileName(
+        this, QCoreApplication::translate("PlotWindow", "Сохранить характеристику"),
+        QDir::home().filePath(name + QStringLiteral(".png")), png + QStringLiteral(";;") + pdf, &filter);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += filter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
     if (!saveTo(path) && host_.warning)
-        host_.warning(QStringLiteral("Не удалось записать файл %1.").arg(QDir::toNativeSeparators(path)));
+        host_.warning(QCoreApplication::translate("PlotWindow", "Не удалось записать файл %1.")
+                          .arg(QDir::toNativeSeparators(path)));
 }
 
 void PlotWindow::changeEvent(QEvent *event)

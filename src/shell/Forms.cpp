@@ -1,13 +1,16 @@
 #include "Forms.h"
 
+#include "Edition.h"
 #include "JpegImage.h"
 #include "Plots.h"
 #include "RegionalSettings.h"
 #include "RunningSignal.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include <functional>
@@ -81,30 +84,75 @@ private:
     bool posted_ = false;
 };
 
-// Installs Qt's Russian translation (qtbase_ru.qm) when the system has it.
-void LoadQtTranslation()
+// Where lrelease's files are embedded, velorix_LANGUAGE.qm.
+const QString kTranslations = QStringLiteral(":/i18n");
+
+// Installs a translation when it can be loaded.
+void Install(const QString &file, const QString &folder)
 {
-    // The interface is Russian whatever the regional settings are, so Qt's own
-    // texts (the fields' context menu, standard dialog texts) are Russian too.
-    // Without the translation installed they stay English.
     auto *translator = new QTranslator(qApp);
-    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(file, folder))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
 }
 
+// Sets the edition's language and installs its translation.  The Russian
+// edition, the program's own language, has Qt's Russian translation
+// (qtbase_ru.qm) when the system has it, so Qt's own texts (the fields'
+// context menu, standard dialog texts) are Russian too whatever the regional
+// settings are; without it they stay English.  Another language has the
+// program's translation and Qt's own English texts.
+void LoadTranslation(const QString &language)
+{
+    SetEditionLanguage(language);
+    if (language == QLatin1String("ru"))
+        Install(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    else
+        Install(QStringLiteral("velorix_") + language, kTranslations);
+}
+
 } // namespace
 
-void InitApplication()
+QString ChooseLanguage(const QStringList &uiLanguages, const QString &systemLocale,
+                       const std::function<bool(const QString &language)> &hasTranslation)
 {
+    const QString russian = QStringLiteral("ru");
+    if (systemLocale == QLatin1String("C") || systemLocale == QLatin1String("POSIX"))
+        return russian;
+    for (const QString &tag : uiLanguages) {
+        const QString language =
+            tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        if (language == russian || hasTranslation(language))
+            return language;
+    }
+    return QStringLiteral("en");
+}
+
+bool HasTranslation(const QString &language)
+{
+    return !language.isEmpty() &&
+           QFile::exists(kTranslations + QStringLiteral("/velorix_") + language + QStringLiteral(".qm"));
+}
+
+QString SystemLanguage()
+{
+    const QLocale system = QLocale::system();
+    const QString name = system.name();
+    // The C locale's interface languages are not asked for: it is Russian.
+    return ChooseLanguage(name == QLatin1String("C") ? QStringList() : system.uiLanguages(), name,
+                          HasTranslation);
+}
+
+void InitApplication(const QString &language)
+{
+    LoadTranslation(language);
     PrepareCalculators();
     QCoreApplication::setApplicationName(QStringLiteral("Velorix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELORIX_VERSION));
     // The name of the desktop entry, so that the desktop finds its icon and
     // groups the windows under it.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELORIX_APP_ID));
-    LoadQtTranslation();
     QIcon icon;
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
@@ -125,9 +173,12 @@ void StartProgram()
 {
     // The windows' pictures are decoded on a second thread while the fonts
     // load and the windows are built.
+    // The language comes first: the prefetch decodes the edition's pictures.
     RegisterPictures();
+    const QString language = SystemLanguage();
+    SetEditionLanguage(language);
     auto prefetch = std::make_unique<JpegPrefetch>(PicturesForScreens(QStringLiteral(":/assets")));
-    InitApplication();
+    InitApplication(language);
     Form1 = new TForm1;
     Form1->show();
     new CreateCalculatorsAfterFirstPaint(Form1, std::move(prefetch)); // owned by Form1 until it has run

@@ -5,15 +5,30 @@
 #include "Calculators.h"
 #include "Unit1.h"
 
+#include <functional>
+
 extern TForm1 *Form1;
 
 namespace velorix {
 
-// Application title, version, desktop file name and icon, Qt's Russian texts,
-// what the calculators need (PrepareCalculators), the decimal separator and
-// the sign that the program runs.
+// The language of the edition for a user whose interface languages are
+// `uiLanguages` (BCP 47 tags, most wanted first) and whose system locale is
+// named `systemLocale`: the first of those languages that is Russian or has a
+// translation; Russian under the C/POSIX locale; English for every other
+// user.
+QString ChooseLanguage(const QStringList &uiLanguages, const QString &systemLocale,
+                       const std::function<bool(const QString &language)> &hasTranslation);
+// Whether the program has a translation into a language ("en") embedded.
+bool HasTranslation(const QString &language);
+// ChooseLanguage for the user running the program.
+QString SystemLanguage();
+
+// Application title, version, desktop file name and icon, the edition's
+// language with its translation (Russian: Qt's own Russian texts), what the
+// calculators need (PrepareCalculators), the decimal separator and the sign
+// that the program runs.
 // Needs the QApplication.
-void InitApplication();
+void InitApplication(const QString &language = SystemLanguage());
 
 // Creates Form1, then Form2 to Form16 in their order; Form1 is the main window.
 void CreateForms();

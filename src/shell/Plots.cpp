@@ -57,7 +57,7 @@ PlotModule *Module()
             LoadError() = loader.errorString();
             return nullptr;
         }
-        LoadError() = QStringLiteral("нет файла %1").arg(file);
+        LoadError() = QCoreApplication::translate("Plots", "нет файла %1").arg(file);
         return nullptr;
     }();
     return module;
@@ -89,7 +89,8 @@ void Open(QWidget *calculator)
 {
     QWidget *window = CharacteristicWindow(calculator);
     if (!window) {
-        ShowWarning(QStringLiteral("Характеристика не может быть показана: %1.").arg(LoadError()));
+        ShowWarning(QCoreApplication::translate("Plots", "Характеристика не может быть показана: %1.")
+                        .arg(LoadError()));
         return;
     }
     window->show();

@@ -49,47 +49,47 @@ constexpr CalculatorEntry kCalculators[] = {
     Row<TForm2, Form2>({"N4", "Image1=equivalent-circuit.jpg",
         "Button1: Edit1; Button2: Edit2 Edit3 Edit4 Edit5; Button3: Edit6 Edit7; Button4: Edit8 Edit9 Edit10; "
         "Button5: Edit11 Edit12",
-        "Edit8=Напряжение на коллекторе, В|"
-        "Edit9=Ёмкость коллекторного перехода, пФ|"
-        "Edit11=Постоянная времени цепи ОС τ, пс", // "т"
+        "Edit8=" QT_TRANSLATE_NOOP("Names", "Напряжение на коллекторе, В") "|"
+        "Edit9=" QT_TRANSLATE_NOOP("Names", "Ёмкость коллекторного перехода, пФ") "|"
+        "Edit11=" QT_TRANSLATE_NOOP("Names", "Постоянная времени цепи ОС τ, пс"), // "т"
         nullptr}),
     Row<TForm3, Form3>({"N2", "", "Button1: Edit1 Edit2", "", "Button1"}),
     Row<TForm4, Form4>({"N3", "", "Button1: Edit1 Edit2", "", "Button1"}),
     Row<TForm5, Form5>({"R1", "Image1=series-rc.jpg", "Button1: Edit1 Edit2 Edit3 Edit4", "", "Button1"}),
     Row<TForm6, Form6>({"R2", "Image1=parallel-rc.jpg", "Button1: Edit1 Edit2 Edit3 Edit4",
-        "Label24=Реактивная мощность на конденсаторе, ВАр", // "на резисторе"
+        "Label24=" QT_TRANSLATE_NOOP("Names", "Реактивная мощность на конденсаторе, ВАр"), // "на резисторе"
         "Button1"}),
     Row<TForm7, Form7>({"N6", "Image1=bias-one-supply.jpg", "Button1: Edit1 Edit2 Edit3 Edit4 Edit5 Edit6 Edit7 Edit8",
         "", nullptr}),
     Row<TForm8, Form8>({"N8", "Image1=bias-two-supplies.jpg", "Button1: Edit1 Edit2 Edit3 Edit4 Edit5 Edit6 Edit7",
-        "Label19=Тепловое смещение напряжения базы, В|" // "базу базы"
-        "Label21=Напряжение источника смещения Ес, В",  // Latin "Ec"
+        "Label19=" QT_TRANSLATE_NOOP("Names", "Тепловое смещение напряжения базы, В") "|" // "базу базы"
+        "Label21=" QT_TRANSLATE_NOOP("Names", "Напряжение источника смещения Ес, В"),  // Latin "Ec"
         nullptr}),
     Row<TForm9, Form9>({"N7", "Image1=untuned-stage.jpg Image2=tuned-stage.jpg",
         "Button1: Edit1 Edit2; Button2: Edit4 Edit3 Edit5", "", nullptr}),
     Row<TForm10, Form10>({"N9", "Image1=transformer.jpg", "Button1: Edit1 Edit2; Button2: Edit3 Edit4",
-        "Label9=Полное сопротивление первичной обмотки Z1, Ом", nullptr}),
+        "Label9=" QT_TRANSLATE_NOOP("Names", "Полное сопротивление первичной обмотки Z1, Ом"), nullptr}),
     Row<TForm11, Form11>({"N10", "Image1=lumped-filter.jpg Image2=filter-design-graphs.jpg",
         "Button1: Edit1 Edit2 Edit5; Button2: Edit4; Button3: Edit11 Edit3; Button4: Edit6 Edit7 Edit8; "
         "Button5: Edit9 Edit10",
-        "Edit4=Расстройка по соседнему каналу, кГц|"
-        "Edit11=Ослабление одним звеном ФСС σ1, дБ",
+        "Edit4=" QT_TRANSLATE_NOOP("Names", "Расстройка по соседнему каналу, кГц") "|"
+        "Edit11=" QT_TRANSLATE_NOOP("Names", "Ослабление одним звеном ФСС σ1, дБ"),
         "Button3"}),
     Row<TForm12, Form12>({"N11", "Image1=piezo-filter-stage.jpg", "Button1: Edit1 Edit2 Edit3 Edit4",
-        "Edit1=Характеристическое сопротивление фильтра Rф, Ом|"
-        "Edit4=Ёмкость конденсатора в контуре, к которому подключен фильтр, пФ",
+        "Edit1=" QT_TRANSLATE_NOOP("Names", "Характеристическое сопротивление фильтра Rф, Ом") "|"
+        "Edit4=" QT_TRANSLATE_NOOP("Names", "Ёмкость конденсатора в контуре, к которому подключен фильтр, пФ"),
         nullptr}),
     Row<TForm13, Form13>({"N12", "", "Button1: Edit1 Edit2; Button2: Edit3; Button3: Edit4",
-        "Label6=Характеристическое сопротивление контура ρ, Ом", // Latin "p"
+        "Label6=" QT_TRANSLATE_NOOP("Names", "Характеристическое сопротивление контура ρ, Ом"), // Latin "p"
         "Button2"}),
     Row<TForm14, Form14>({"N13", "Image1=capacitive-divider.jpg", "Button1: Edit1 Edit2; Button2: Edit3",
-        "Label5=Коэффициент трансформации n|"
-        "Label9=Сопротивление нагрузки со стороны генератора R'н, Ом",
+        "Label5=" QT_TRANSLATE_NOOP("Names", "Коэффициент трансформации n") "|"
+        "Label9=" QT_TRANSLATE_NOOP("Names", "Сопротивление нагрузки со стороны генератора R'н, Ом"),
         nullptr}),
     Row<TForm15, Form15>({"N14", "Image1=stage-analysis.jpg",
         "Button1: Edit1 Edit2 Edit3 Edit4; Button2: Edit5 Edit6 Edit7 Edit8 Edit4",
-        "Edit5=Сопротивление резистора Rк, Ом|"
-        "Button1=Рассчитать входное сопротивление",
+        "Edit5=" QT_TRANSLATE_NOOP("Names", "Сопротивление резистора Rк, Ом") "|"
+        "Button1=" QT_TRANSLATE_NOOP("Names", "Рассчитать входное сопротивление"),
         nullptr}),
     Row<TForm16, Form16>({"N15", "Image1=compound-followers.jpg",
         "Button1: Edit1 Edit2 Edit6 Edit7 Edit3 Edit4 Edit5 Edit8; "

@@ -1,6 +1,7 @@
 // The design graphs of the lumped-selectivity filter window:
 //   а) attenuation of one section σ1, dB (downwards), against αс, for β = 0 … 0.7;
 //   б) the filter's transfer coefficient Кф against β, for n = 1 … 6 sections.
+// The English rendering names them a) and b), α and Kf, with decimal points.
 #include "FilterCurves.h"
 #include "Pictures.h"
 
@@ -34,8 +35,13 @@ struct Axes {
     }
 };
 
-// Tick text with a decimal comma, as in Russian drawings.
-QString Tick(double v, int decimals) { return QString::number(v, 'f', decimals).replace(u'.', u','); }
+// Tick text with a decimal comma, as in Russian drawings, or a decimal point
+// in English ones.
+QString Tick(const Sheet &s, double v, int decimals)
+{
+    const QString text = QString::number(v, 'f', decimals);
+    return s.english() ? text : QString(text).replace(u'.', u',');
+}
 
 // Grid lines every `minor` (thin) and `major` (heavier, labelled) on both axes.
 void Grid(Sheet &s, const Axes &a, double minorX, double majorX, int decX, double minorY, double majorY,
@@ -57,10 +63,10 @@ void Grid(Sheet &s, const Axes &a, double minorX, double majorX, int decX, doubl
             if (!labelled)
                 continue;
             if (vertical)
-                s.text(QPointF(a0.x(), a.area.bottom() + 5), Tick(v, decimals),
+                s.text(QPointF(a0.x(), a.area.bottom() + 5), Tick(s, v, decimals),
                        Qt::AlignHCenter | Qt::AlignTop, 10);
             else
-                s.text(QPointF(a.area.left() - 5, a0.y()), Tick(v, decimals),
+                s.text(QPointF(a.area.left() - 5, a0.y()), Tick(s, v, decimals),
                        Qt::AlignRight | Qt::AlignVCenter, 10);
         }
     };
@@ -142,20 +148,20 @@ void DesignGraphs(Sheet &s)
 {
     // а) σ1 from 0 (top) to 15 dB against αс from 0 to 3, one curve per β.
     const Axes att(kAttenuationGraph);
-    Titles(s, att, "а)", "σ_1, дБ", "α_с");
+    Titles(s, att, s.say("а)", "a)"), s.say("σ_1, дБ", "σ_1, dB"), s.say("α_с", "α"));
     Grid(s, att, 0.1, 0.5, 1, 0.5, 1, 0);
     std::vector<QPointF> ends;
     QStringList names;
     for (int i = 7; i >= 0; --i) {
         const double beta = i / 10.0;
         ends.push_back(Curve(s, att, [beta](double alpha) { return SectionAttenuationDb(alpha, beta); }));
-        names << (i == 0 ? QStringLiteral("β = 0") : Tick(beta, 1));
+        names << (i == 0 ? QStringLiteral("β = 0") : Tick(s, beta, 1));
     }
     Names(s, att, ends, names);
 
     // б) Кф from 0 to 0.5 against β from 0 to 0.7, one curve per n.
     const Axes gain(kTransferGraph);
-    Titles(s, gain, "б)", "К_ф", "β");
+    Titles(s, gain, s.say("б)", "b)"), s.say("К_ф", "K_f"), "β");
     Grid(s, gain, 0.02, 0.1, 1, 0.01, 0.05, 2);
     ends.clear();
     names.clear();

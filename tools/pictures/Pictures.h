@@ -1,5 +1,6 @@
 // The pictures of the windows: each is a file name under assets/, its size
-// in pixels and the function that draws it on a sheet of that size.
+// in pixels, the function that draws it on a sheet of that size, and whether
+// it has words or symbols to render in English (under assets/en/).
 #pragma once
 
 #include "Sheet.h"
@@ -14,6 +15,7 @@ struct Picture {
     const char *file;
     QSize size;
     void (*draw)(Sheet &);
+    bool words;
 };
 
 // The schematics, in the order of the windows that show them.

@@ -14,30 +14,30 @@ void EquivalentCircuit(Sheet &s)
 {
     const double top = 50, mid = 150, bottom = 245;
     s.terminal(P(18, mid));
-    s.text(P(18, mid - 9), "Б", Qt::AlignHCenter | Qt::AlignBottom);
-    s.resistor(P(21, mid), P(95, mid), "r_б");
+    s.text(P(18, mid - 9), s.say("Б", "B"), Qt::AlignHCenter | Qt::AlignBottom);
+    s.resistor(P(21, mid), P(95, mid), s.say("r_б", "r_b"));
     s.wire({P(95, mid), P(175, mid)});
     s.node(P(95, mid));
     s.node(P(135, mid));
 
     s.currentSource(P(95, mid), P(95, top));
-    s.resistor(P(135, mid), P(135, top), "r_к");
-    s.capacitor(P(175, mid), P(175, top), "С_к");
+    s.resistor(P(135, mid), P(135, top), s.say("r_к", "r_c"));
+    s.capacitor(P(175, mid), P(175, top), s.say("С_к", "C_c"));
     s.wire({P(95, top), P(175, top)});
     s.wire({P(135, top), P(135, 21)});
     s.node(P(135, top));
     s.terminal(P(135, 18));
-    s.text(P(144, 18), "К");
+    s.text(P(144, 18), s.say("К", "C"));
 
-    s.resistor(P(115, mid), P(115, bottom), "r_э");
-    s.capacitor(P(160, mid), P(160, bottom), "С_э");
+    s.resistor(P(115, mid), P(115, bottom), s.say("r_э", "r_e"));
+    s.capacitor(P(160, mid), P(160, bottom), s.say(s.say("С_э", "C_e"), "C_e"));
     s.wire({P(115, bottom), P(160, bottom)});
     s.wire({P(137, bottom), P(137, 259)});
     s.node(P(115, mid));
     s.node(P(160, mid));
     s.node(P(137, bottom));
     s.terminal(P(137, 262));
-    s.text(P(146, 262), "Э");
+    s.text(P(146, 262), s.say("Э", "E"));
 }
 
 // R and C in series across the input terminals.
@@ -47,7 +47,7 @@ void SeriesRC(Sheet &s)
     s.terminal(P(16, top));
     s.terminal(P(16, bottom));
     s.text(P(16, (top + bottom) / 2 - 3), "~", Qt::AlignHCenter | Qt::AlignBottom, 20);
-    s.text(P(16, (top + bottom) / 2 + 3), "U", Qt::AlignHCenter | Qt::AlignTop);
+    s.text(P(16, (top + bottom) / 2 + 3), s.say("U", "V"), Qt::AlignHCenter | Qt::AlignTop);
     s.resistor(P(19, top), P(right, top), "R");
     s.capacitor(P(right, top), P(right, bottom), "C");
     s.wire({P(19, bottom), P(right, bottom)});
@@ -78,15 +78,15 @@ void BiasOneSupply(Sheet &s)
     const Transistor t = s.npn(P(86, base));
     const double leg = t.collector.x();
     s.terminal(P(18, rail));
-    s.text(P(18, rail - 8), "Е_к", Qt::AlignHCenter | Qt::AlignBottom);
+    s.text(P(18, rail - 8), s.say("Е_к", "V_cc"), Qt::AlignHCenter | Qt::AlignBottom);
     s.wire({P(21, rail), P(leg, rail)});
     s.node(P(divider, rail));
     s.resistor(P(divider, rail), P(divider, base), Tag("R1", Side::Left));
     s.resistor(P(divider, base), P(divider, ground), Tag("R2", Side::Left));
     s.wire({P(divider, base), t.base});
     s.node(P(divider, base));
-    s.resistor(P(leg, rail), t.collector, "R_к");
-    s.resistor(t.emitter, P(leg, ground), "R_э");
+    s.resistor(P(leg, rail), t.collector, s.say("R_к", "R_c"));
+    s.resistor(t.emitter, P(leg, ground), s.say("R_э", "R_e"));
     s.wire({P(divider, ground), P(leg, ground)});
     s.node(P((divider + leg) / 2, ground));
     s.ground(P((divider + leg) / 2, ground));
@@ -101,12 +101,12 @@ void BiasTwoSupplies(Sheet &s)
     const double leg = t.collector.x();
     s.wire({t.base, P(50, mid)});
     s.ground(P(50, mid));
-    s.resistor(t.collector, P(leg, rail), "R_к");
-    s.resistor(t.emitter, P(leg, bottom), "R_э");
+    s.resistor(t.collector, P(leg, rail), s.say("R_к", "R_c"));
+    s.resistor(t.emitter, P(leg, bottom), s.say("R_э", "R_e"));
     s.wire({P(leg, rail), P(battery, rail)});
     s.wire({P(leg, bottom), P(battery, bottom)});
-    s.battery(P(battery, rail), P(battery, mid), "Е_к");
-    s.battery(P(battery, mid), P(battery, bottom), "Е_с");
+    s.battery(P(battery, rail), P(battery, mid), s.say("Е_к", "V_cc"));
+    s.battery(P(battery, mid), P(battery, bottom), s.say("Е_с", "V_ee"));
     s.node(P(battery, mid));
     s.wire({P(battery, mid), P(battery + 28, mid)});
     s.ground(P(battery + 28, mid));
@@ -120,7 +120,7 @@ void UntunedStage(Sheet &s)
     const double leg = t.collector.x();
     const double emitter = t.emitter.y() + 24;
     s.terminal(P(18, rail));
-    s.text(P(18, rail - 8), "+Е_к", Qt::AlignHCenter | Qt::AlignBottom);
+    s.text(P(18, rail - 8), s.say("+Е_к", "+V_cc"), Qt::AlignHCenter | Qt::AlignBottom);
     s.wire({P(21, rail), P(leg, rail)});
     s.wire({P(18, ground), P(bypass, ground)});
     s.ground(P(18, ground));
@@ -131,11 +131,11 @@ void UntunedStage(Sheet &s)
     s.resistor(P(divider, base), P(divider, ground), Tag("R2", Side::Left));
     s.wire({P(divider, base), t.base});
     s.node(P(divider, base));
-    s.resistor(P(leg, rail), t.collector, "R_к");
+    s.resistor(P(leg, rail), t.collector, s.say("R_к", "R_c"));
     s.wire({t.emitter, P(leg, emitter), P(bypass, emitter)});
     s.node(P(leg, emitter));
-    s.resistor(P(leg, emitter), P(leg, ground), "R_э");
-    s.capacitor(P(bypass, emitter), P(bypass, ground), "С_э");
+    s.resistor(P(leg, emitter), P(leg, ground), s.say("R_э", "R_e"));
+    s.capacitor(P(bypass, emitter), P(bypass, ground), s.say("С_э", "C_e"));
 }
 
 // Tuned stage: the input arrives through a coupling coil whose lower end sits
@@ -149,7 +149,7 @@ void TunedStage(Sheet &s)
     const double emitter = t.emitter.y() + 24;
 
     s.terminal(P(12, rail));
-    s.text(P(12, rail - 8), "+Е_к", Qt::AlignLeft | Qt::AlignBottom);
+    s.text(P(12, rail - 8), s.say("+Е_к", "+V_cc"), Qt::AlignLeft | Qt::AlignBottom);
     s.wire({P(15, rail), P(leg, rail)});
     s.wire({P(divider, ground), P(bypass, ground)});
     s.ground(P(120, ground));
@@ -162,7 +162,7 @@ void TunedStage(Sheet &s)
     s.terminal(P(52, in2));
     s.wire({P(55, in1), P(coil - 19, in1)});
     s.wire({P(55, in2), P(coil - 19, in2)});
-    s.inductor(P(coil, base), P(coil, junction), Tag("L_св", Side::Right), true, 6);
+    s.inductor(P(coil, base), P(coil, junction), Tag(s.say("L_св", "L_c"), Side::Right), true, 6);
     s.wire({P(coil, base), t.base});
     s.node(P(divider, rail));
     s.resistor(P(divider, rail), P(divider, junction), Tag("R1", Side::Right));
@@ -170,12 +170,12 @@ void TunedStage(Sheet &s)
     s.wire({P(divider, junction), P(coil, junction)});
     s.node(P(divider, junction));
     s.node(P(coil, junction));
-    s.capacitor(P(coil, junction), P(coil, ground), "С_б");
+    s.capacitor(P(coil, junction), P(coil, ground), s.say("С_б", "C_b"));
     s.node(P(coil, ground));
 
     // Collector tank and output coupling coil.
     s.node(P(tankC, rail));
-    s.capacitor(P(tankC, rail), P(tankC, tankBottom), Tag("С", Side::Left));
+    s.capacitor(P(tankC, rail), P(tankC, tankBottom), Tag(s.say("С", "C"), Side::Left));
     s.inductor(P(leg, rail), P(leg, tankBottom), Tag("L", Side::Left), false, 5);
     s.wire({P(tankC, tankBottom), P(leg, tankBottom), t.collector});
     s.node(P(leg, tankBottom));
@@ -188,8 +188,8 @@ void TunedStage(Sheet &s)
 
     s.wire({t.emitter, P(leg, emitter), P(bypass, emitter)});
     s.node(P(leg, emitter));
-    s.resistor(P(leg, emitter), P(leg, ground), "R_э");
-    s.capacitor(P(bypass, emitter), P(bypass, ground), "С_э");
+    s.resistor(P(leg, emitter), P(leg, ground), s.say("R_э", "R_e"));
+    s.capacitor(P(bypass, emitter), P(bypass, ground), s.say("С_э", "C_e"));
     s.node(P(leg, ground));
 }
 
@@ -197,7 +197,7 @@ void TunedStage(Sheet &s)
 void Transformer(Sheet &s)
 {
     const double top = 34, bottom = 118, source = 36, primary = 100, secondary = 138, load = 196;
-    s.source(P(source, top), P(source, bottom), Tag("Z_г", Side::Left));
+    s.source(P(source, top), P(source, bottom), Tag(s.say("Z_г", "Z_s"), Side::Left));
     s.text(P(source + 9, top + 16), "+", Qt::AlignLeft | Qt::AlignBottom);
     s.wire({P(source, top), P(primary, top)});
     s.wire({P(source, bottom), P(primary, bottom)});
@@ -206,7 +206,7 @@ void Transformer(Sheet &s)
     s.inductor(P(secondary, top), P(secondary, bottom), {}, true, 6);
     s.wire({P(secondary, top), P(load, top)});
     s.wire({P(secondary, bottom), P(load, bottom)});
-    s.resistor(P(load, top), P(load, bottom), "Z_н");
+    s.resistor(P(load, top), P(load, bottom), s.say("Z_н", "Z_{L}"));
 }
 
 // Lumped-selectivity filter: the source Rг on a tap of L2 of the input
@@ -217,7 +217,7 @@ void LumpedFilter(Sheet &s)
     const double top = 40, bottom = 176, source = 22;
     const QPointF tapIn = s.inductor(P(100, top), P(100, bottom), Tag("L2", Side::Right), true, 8, 0.62);
     s.source(P(source, bottom), P(source, tapIn.y()));
-    s.resistor(P(source, tapIn.y()), tapIn, "R_г");
+    s.resistor(P(source, tapIn.y()), tapIn, s.say("R_г", "R_s"));
     s.capacitor(P(140, top), P(140, bottom), "C3");
     s.wire({P(100, top), P(140, top)});
 
@@ -240,7 +240,7 @@ void LumpedFilter(Sheet &s)
     s.wire({P(c4, top), P(l2, top)});
     const QPointF tapOut = s.inductor(P(l2, top), P(l2, bottom), Tag("L2", Side::Left), false, 8, 0.62);
     s.wire({tapOut, P(498, tapOut.y())});
-    s.resistor(P(498, tapOut.y()), P(498, bottom), "R_н");
+    s.resistor(P(498, tapOut.y()), P(498, bottom), s.say("R_н", "R_{L}"));
 
     s.wire({P(source, bottom), P(498, bottom)});
     for (double x : {100.0, 140.0, c4, l2})
@@ -258,12 +258,12 @@ void PiezoFilterStage(Sheet &s)
     const double top = 50, bottom = 172, crystal = 236;
     s.terminal(P(12, top));
     s.capacitor(P(15, top), P(62, top));
-    s.inductor(P(62, top), P(62, bottom), Tag("ФСС", Side::Left), false, 7);
-    s.capacitor(P(100, top), P(100, bottom), "C_к");
+    s.inductor(P(62, top), P(62, bottom), Tag(s.say("ФСС", "filter"), Side::Left), false, 7);
+    s.capacitor(P(100, top), P(100, bottom), s.say("C_к", "C_t"));
     s.wire({P(62, top), P(100, top)});
     s.node(P(62, top));
     s.node(P(100, top));
-    s.capacitor(P(100, top), P(164, top), "С_св");
+    s.capacitor(P(100, top), P(164, top), s.say("С_св", "C_c"));
 
     const Crystal q = s.crystal(P(crystal, 92));
     const double left = 164, right = 308;
@@ -272,10 +272,10 @@ void PiezoFilterStage(Sheet &s)
     s.wire({q.common, P(crystal, bottom)});
     s.node(P(left, top));
     s.node(P(right, top));
-    s.resistor(P(left, top), P(left, bottom), "R_ф");
-    s.resistor(P(right, top), P(right, bottom), "R_ф");
+    s.resistor(P(left, top), P(left, bottom), s.say("R_ф", "R_f"));
+    s.resistor(P(right, top), P(right, bottom), s.say("R_ф", "R_f"));
 
-    s.capacitor(P(right, top), P(372, top), "С_св");
+    s.capacitor(P(right, top), P(372, top), s.say("С_св", "C_c"));
     s.node(P(372, top));
     s.capacitor(P(372, top), P(372, bottom));
     s.wire({P(372, top), P(406, top)});
@@ -304,7 +304,7 @@ void CapacitiveDivider(Sheet &s)
     s.wire({P(divider, mid), P(load, mid)});
     s.node(P(divider, mid));
     s.node(P(divider, bottom));
-    s.resistor(P(load, mid), P(load, bottom), "R_н");
+    s.resistor(P(load, mid), P(load, bottom), s.say("R_н", "R_{L}"));
 }
 
 // Common-emitter stage as seen by the signal: Rк to Eк, Rэ bypassed, the
@@ -315,24 +315,24 @@ void StageAnalysis(Sheet &s)
     const Transistor t = s.npn(P(100, base));
     const double leg = t.collector.x(), emitter = t.emitter.y() + 22, bypass = 146;
     s.terminal(P(60, rail));
-    s.text(P(54, rail), "E_к", Qt::AlignRight | Qt::AlignVCenter);
+    s.text(P(54, rail), s.say("E_к", "V_cc"), Qt::AlignRight | Qt::AlignVCenter);
     s.wire({P(63, rail), P(leg, rail)});
-    s.resistor(P(leg, rail), t.collector, "R_к");
+    s.resistor(P(leg, rail), t.collector, s.say("R_к", "R_c"));
     const double collector = t.collector.y() - 16;
     s.node(P(leg, collector));
     s.capacitor(P(leg, collector), P(170, collector));
-    s.resistor(P(170, collector), P(170, ground), "R_н");
+    s.resistor(P(170, collector), P(170, ground), s.say("R_н", "R_{L}"));
 
     s.wire({t.emitter, P(leg, emitter), P(bypass, emitter)});
     s.node(P(leg, emitter));
-    s.resistor(P(leg, emitter), P(leg, ground), Tag("R_э", Side::Left));
+    s.resistor(P(leg, emitter), P(leg, ground), Tag(s.say(s.say("R_э", "R_e"), "R_e"), Side::Left));
     s.capacitor(P(bypass, emitter), P(bypass, ground));
 
     const double probe = 44;
     s.wire({t.base, P(probe, base)});
     s.node(P(probe, base));
     s.arrow(P(probe, base + 4), P(probe, ground - 4), true);
-    s.text(P(probe - 5, (base + ground) / 2), "R_вх", Qt::AlignRight | Qt::AlignVCenter);
+    s.text(P(probe - 5, (base + ground) / 2), s.say("R_вх", "R_in"), Qt::AlignRight | Qt::AlignVCenter);
     s.wire({P(probe, ground), P(170, ground)});
     s.node(P(probe, ground));
     s.node(P(leg, ground));
@@ -356,11 +356,11 @@ void CompoundFollowers(Sheet &s)
     const double rail = 24, common = 252;
     const auto sourceAndBase = [&](double x, double base, QPointF t1Base) {
         s.wire({P(x - 14, rail), P(x - 14, common)});
-        s.source(P(x, common), P(x, base + 40), Tag("E_г", Side::Right));
+        s.source(P(x, common), P(x, base + 40), Tag(s.say("E_г", "V_s"), Side::Right));
         s.wire({P(x, base + 40), P(x, base)});
-        s.resistor(P(x, base), t1Base, Tag("R_г", Side::Below));
+        s.resistor(P(x, base), t1Base, Tag(s.say(s.say("R_г", "R_s"), "R_s"), Side::Below));
         const double mid = (x + t1Base.x()) / 2;
-        Current(s, P(mid - 9, base - 12), P(mid + 9, base - 12), "I_г", P(mid, base - 19),
+        Current(s, P(mid - 9, base - 12), P(mid + 9, base - 12), s.say("I_г", "I_s"), P(mid, base - 19),
                 Qt::AlignHCenter | Qt::AlignBottom);
     };
 
@@ -374,13 +374,17 @@ void CompoundFollowers(Sheet &s)
         s.wire({t2.collector, P(t2.collector.x(), rail)});
         s.node(P(t1.collector.x(), rail));
         s.wire({t1.emitter, P(t1.emitter.x(), t2.base.y()), t2.base});
-        s.resistor(t2.emitter, P(t2.emitter.x(), common), "R_н");
+        s.resistor(t2.emitter, P(t2.emitter.x(), common), s.say("R_н", "R_{L}"));
         s.wire({P(12, common), P(t2.emitter.x(), common)});
-        Current(s, P(94, 44), P(94, 60), "β_1I_г", P(98, 52), Qt::AlignLeft | Qt::AlignVCenter);
-        Current(s, P(82, 140), P(82, 156), "(1+β_1)I_г", P(78, 148), Qt::AlignRight | Qt::AlignVCenter);
-        Current(s, P(148, 44), P(148, 60), "(1+β_1)β_2I_г", P(152, 52), Qt::AlignLeft | Qt::AlignVCenter);
-        Current(s, P(136, 188), P(136, 202), "I_н", P(132, 195), Qt::AlignRight | Qt::AlignVCenter);
-        s.text(P(100, 272), "а)", Qt::AlignHCenter | Qt::AlignVCenter);
+        Current(s, P(94, 44), P(94, 60), s.say("β_1I_г", "β_1I_s"), P(98, 52),
+                Qt::AlignLeft | Qt::AlignVCenter);
+        Current(s, P(82, 140), P(82, 156), s.say("(1+β_1)I_г", "(1+β_1)I_s"), P(78, 148),
+                Qt::AlignRight | Qt::AlignVCenter);
+        Current(s, P(148, 44), P(148, 60), s.say("(1+β_1)β_2I_г", "(1+β_1)β_2I_s"), P(152, 52),
+                Qt::AlignLeft | Qt::AlignVCenter);
+        Current(s, P(136, 188), P(136, 202), s.say("I_н", "I_{L}"), P(132, 195),
+                Qt::AlignRight | Qt::AlignVCenter);
+        s.text(P(100, 272), s.say("а)", "a)"), Qt::AlignHCenter | Qt::AlignVCenter);
     }
     // б) collector-base coupling: T1's collector current is T2's base current.
     {
@@ -393,18 +397,25 @@ void CompoundFollowers(Sheet &s)
         s.wire({t2.collector, sum});
         s.wire({t1.emitter, P(t1.emitter.x(), sum.y()), sum});
         s.node(sum);
-        s.resistor(sum, P(sum.x(), common), "R_н");
+        s.resistor(sum, P(sum.x(), common), s.say("R_н", "R_{L}"));
         s.wire({P(218, common), P(sum.x(), common)});
-        Current(s, P(292, 96), P(292, 112), "β_1I_г", P(288, 104), Qt::AlignRight | Qt::AlignVCenter);
-        Current(s, P(352, 104), P(352, 120), "β_{1}β_{2}I_г", P(348, 112), Qt::AlignRight | Qt::AlignVCenter);
-        Current(s, P(292, 178), P(292, 194), "(1+β_1)I_г", P(288, 186), Qt::AlignRight | Qt::AlignVCenter);
-        Current(s, P(344, 206), P(344, 220), "I_н", P(340, 213), Qt::AlignRight | Qt::AlignVCenter);
-        s.text(P(300, 272), "б)", Qt::AlignHCenter | Qt::AlignVCenter);
+        Current(s, P(292, 96), P(292, 112), s.say("β_1I_г", "β_1I_s"), P(288, 104),
+                Qt::AlignRight | Qt::AlignVCenter);
+        Current(s, P(352, 104), P(352, 120), s.say("β_{1}β_{2}I_г", "β_{1}β_{2}I_s"), P(348, 112),
+                Qt::AlignRight | Qt::AlignVCenter);
+        Current(s, P(292, 178), P(292, 194), s.say("(1+β_1)I_г", "(1+β_1)I_s"), P(288, 186),
+                Qt::AlignRight | Qt::AlignVCenter);
+        Current(s, P(344, 206), P(344, 220), s.say("I_н", "I_{L}"), P(340, 213),
+                Qt::AlignRight | Qt::AlignVCenter);
+        s.text(P(300, 272), s.say("б)", "b)"), Qt::AlignHCenter | Qt::AlignVCenter);
     }
     s.paragraph(QRectF(6, 284, 384, 80),
-                QStringLiteral("Рис. 1. Упрощённые схемы повторителей на составных транзисторах "
-                               "(показаны основные пути переменного тока): а — с эмиттерно-базовой "
-                               "связью; б — с коллекторно-базовой связью"),
+                QString::fromUtf8(s.say("Рис. 1. Упрощённые схемы повторителей на составных транзисторах "
+                                        "(показаны основные пути переменного тока): а — с эмиттерно-базовой "
+                                        "связью; б — с коллекторно-базовой связью",
+                                        "Fig. 1. Simplified circuits of emitter followers on compound "
+                                        "transistors (the main AC paths shown): a — with emitter-base "
+                                        "coupling; b — with collector-base coupling")),
                 11);
 }
 
@@ -413,19 +424,19 @@ void CompoundFollowers(Sheet &s)
 std::vector<Picture> Schematics()
 {
     return {
-        {"equivalent-circuit.jpg", {212, 280}, EquivalentCircuit},
-        {"series-rc.jpg", {169, 119}, SeriesRC},
-        {"parallel-rc.jpg", {279, 147}, ParallelRC},
-        {"bias-one-supply.jpg", {141, 263}, BiasOneSupply},
-        {"bias-two-supplies.jpg", {236, 268}, BiasTwoSupplies},
-        {"untuned-stage.jpg", {245, 292}, UntunedStage},
-        {"tuned-stage.jpg", {279, 340}, TunedStage},
-        {"transformer.jpg", {238, 151}, Transformer},
-        {"lumped-filter.jpg", {538, 208}, LumpedFilter},
-        {"piezo-filter-stage.jpg", {474, 208}, PiezoFilterStage},
-        {"capacitive-divider.jpg", {216, 216}, CapacitiveDivider},
-        {"stage-analysis.jpg", {212, 274}, StageAnalysis},
-        {"compound-followers.jpg", {396, 365}, CompoundFollowers},
+        {"equivalent-circuit.jpg", {212, 280}, EquivalentCircuit, true},
+        {"series-rc.jpg", {169, 119}, SeriesRC, true},
+        {"parallel-rc.jpg", {279, 147}, ParallelRC, false},
+        {"bias-one-supply.jpg", {141, 263}, BiasOneSupply, true},
+        {"bias-two-supplies.jpg", {236, 268}, BiasTwoSupplies, true},
+        {"untuned-stage.jpg", {245, 292}, UntunedStage, true},
+        {"tuned-stage.jpg", {279, 340}, TunedStage, true},
+        {"transformer.jpg", {238, 151}, Transformer, true},
+        {"lumped-filter.jpg", {538, 208}, LumpedFilter, true},
+        {"piezo-filter-stage.jpg", {474, 208}, PiezoFilterStage, true},
+        {"capacitive-divider.jpg", {216, 216}, CapacitiveDivider, true},
+        {"stage-analysis.jpg", {212, 274}, StageAnalysis, true},
+        {"compound-followers.jpg", {396, 365}, CompoundFollowers, true},
     };
 }
 

@@ -71,7 +71,8 @@ double RunSize(double size, int level) { return level == 0 ? size : size * 0.75;
 
 } // namespace
 
-Sheet::Sheet(int width, int height, int scale) : image_(width * scale, height * scale, QImage::Format_RGB32)
+Sheet::Sheet(int width, int height, int scale, Language language)
+    : image_(width * scale, height * scale, QImage::Format_RGB32), language_(language)
 {
     // The painter draws in units and the device scales them, text included.
     image_.setDevicePixelRatio(scale);
@@ -348,8 +349,17 @@ void Sheet::core(QPointF a, QPointF b)
     painter_.drawLine(a - n, b - n);
 }
 
+void Sheet::check(const QString &text)
+{
+    if (language_ == Language::English)
+        untranslated_ = untranslated_ || std::any_of(text.begin(), text.end(), [](QChar c) {
+                            return c.script() == QChar::Script_Cyrillic;
+                        });
+}
+
 void Sheet::paragraph(const QRectF &box, const QString &text, double size)
 {
+    check(text);
     painter_.save();
     painter_.setFont(TextFont(size > 0 ? size : textSize_));
     painter_.setPen(Qt::black);
@@ -369,6 +379,7 @@ double Sheet::textWidth(const QString &markup, double size) const
 
 void Sheet::text(QPointF p, const QString &markup, Qt::Alignment align, double size)
 {
+    check(markup);
     if (size <= 0)
         size = textSize_;
     const double width = textWidth(markup, size);

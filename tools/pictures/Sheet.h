@@ -39,11 +39,25 @@ struct Crystal {
     QPointF input, output, common;
 };
 
+// The language a picture's words and symbols are written in.
+enum class Language { Russian, English };
+
 class Sheet {
 public:
     // A sheet of width × height in drawing units, `scale` pixels to the unit:
     // the same drawing, finer for a screen of that device pixel ratio.
-    Sheet(int width, int height, int scale = 1);
+    Sheet(int width, int height, int scale = 1, Language language = Language::Russian);
+
+    // The words of this sheet's language: the Russian drawing's or their
+    // English rendering.
+    const char *say(const char *russian, const char *english) const
+    {
+        return language_ == Language::English ? english : russian;
+    }
+    bool english() const { return language_ == Language::English; }
+    // Whether an English sheet was given a Cyrillic letter to draw: a word
+    // or symbol left untranslated.
+    bool untranslated() const { return untranslated_; }
 
     // Text height in pixels of names; subscripts are three quarters of it.
     void setTextSize(double px) { textSize_ = px; }
@@ -112,9 +126,14 @@ private:
     void name(QPointF a, QPointF b, double halfLength, double halfWidth, const Tag &tag);
     void circleBody(QPointF a, QPointF b, const Tag &tag);
 
+    // Notes a Cyrillic letter in text drawn on an English sheet.
+    void check(const QString &text);
+
     QImage image_;
     QPainter painter_;
     double textSize_ = 12;
+    Language language_;
+    bool untranslated_ = false;
 };
 
 } // namespace pictures

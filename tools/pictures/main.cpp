@@ -1,7 +1,9 @@
 // Draws every schematic and the filter design graphs and writes them as
 // grey JPEGs into the folder given (assets/), and the same drawings at twice
-// the pixels into its 2x/ folder, for screens of device pixel ratio 2.  Run
-// through the "pictures" target:  cmake --build build --target pictures
+// the pixels into its 2x/ folder, for screens of device pixel ratio 2.  A
+// picture with words or symbols in it is drawn again in English into en/ and
+// en/2x/.  Run through the "pictures" target:
+//   cmake --build build --target pictures
 #include "Pictures.h"
 
 #include <QDir>
@@ -56,16 +58,31 @@ struct Set {
 };
 constexpr Set kSets[] = {{1, ""}, {2, "2x/"}};
 
-bool Render(const char *name, QSize size, void (*draw)(pictures::Sheet &), const QString &folder)
+// Each language's pictures and the folder they go into, under the one given.
+struct Edition {
+    pictures::Language language;
+    const char *subfolder;
+};
+constexpr Edition kEditions[] = {{pictures::Language::Russian, ""}, {pictures::Language::English, "en/"}};
+
+bool Render(const pictures::Picture &picture, const QString &folder)
 {
     bool ok = true;
-    for (const Set &set : kSets) {
-        pictures::Sheet sheet(size.width(), size.height(), set.scale);
-        draw(sheet);
-        const QString path = folder + u'/' + QLatin1String(set.subfolder) + QString::fromUtf8(name);
-        if (!WriteJpeg(sheet.finish(), path)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            ok = false;
+    for (const Edition &edition : kEditions) {
+        if (edition.language == pictures::Language::English && !picture.words)
+            continue;
+        for (const Set &set : kSets) {
+            pictures::Sheet sheet(picture.size.width(), picture.size.height(), set.scale, edition.language);
+            picture.draw(sheet);
+            const QString path = folder + u'/' + QLatin1String(edition.subfolder) +
+                                 QLatin1String(set.subfolder) + QString::fromUtf8(picture.file);
+            if (sheet.untranslated()) {
+                std::fprintf(stderr, "%s has Cyrillic text\n", qPrintable(path));
+                ok = false;
+            } else if (!WriteJpeg(sheet.finish(), path)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                ok = false;
+            }
         }
     }
     return ok;
@@ -77,13 +94,16 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("assets");
-    if (!QDir(folder).mkpath(QStringLiteral("2x"))) {
-        std::fprintf(stderr, "cannot make %s/2x\n", qPrintable(folder));
-        return 1;
+    for (const char *subfolder : {"2x", "en/2x"}) {
+        if (!QDir(folder).mkpath(QLatin1String(subfolder))) {
+            std::fprintf(stderr, "cannot make %s/%s\n", qPrintable(folder), subfolder);
+            return 1;
+        }
     }
+    std::vector<pictures::Picture> all = pictures::Schematics();
+    all.push_back({"filter-design-graphs.jpg", {576, 588}, pictures::DesignGraphs, true});
     bool ok = true;
-    for (const pictures::Picture &picture : pictures::Schematics())
-        ok = Render(picture.file, picture.size, picture.draw, folder) && ok;
-    ok = Render("filter-design-graphs.jpg", {576, 588}, pictures::DesignGraphs, folder) && ok;
+    for (const pictures::Picture &picture : all)
+        ok = Render(picture, folder) && ok;
     return ok ? 0 : 1;
 }

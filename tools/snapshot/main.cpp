@@ -9,6 +9,7 @@
 //                                 readings
 //   velorix_snapshot --plots DIR  characteristic windows in further states, and
 //                                 an exported picture, for a look by eye
+#include "Edition.h"
 #include "Forms.h"
 #include "Plots.h"
 #include "Unit11.h"
@@ -72,16 +73,19 @@ QImage MainWindowWithMenu()
 }
 
 // A 12 V silicon stage for -40 to +60 °C at 2 mA and 5 V, typed with the
-// Russian decimal separator, and computed.
+// decimal separator of the edition's usual regional settings (a comma in
+// the Russian one, a point in the English one), and computed.
 QImage WorkedBiasExample()
 {
-    velorix::SetDecimalSeparator(QLatin1Char(','));
+    const QChar separator =
+        velorix::EditionLanguage() == QLatin1String("ru") ? QLatin1Char(',') : QLatin1Char('.');
+    velorix::SetDecimalSeparator(separator);
     const QStringList fields = {"12", "-40", "60", "0,1", "2", "5", "0,3", "2"};
     for (int i = 0; i < fields.size(); ++i) {
         auto *edit = Form7->findChild<QLineEdit *>(QStringLiteral("Edit%1").arg(i + 1));
         if (!edit)
             return {};
-        edit->setText(fields[i]);
+        edit->setText(QString(fields[i]).replace(QLatin1Char(','), separator));
     }
     auto *silicon = Form7->findChild<QRadioButton *>(QStringLiteral("RadioButton1"));
     auto *button = Form7->findChild<QPushButton *>(QStringLiteral("Button1"));

@@ -104,7 +104,8 @@ rm -rf "$out/older" "$out/older-setup.exe"
 echo "  $older replaced by $version, stray.txt gone"
 
 step "the installed program started"
-"$wine" "$inst/Velorix.exe" &
+# A Russian user: the Russian edition, whose window titles are looked for.
+LC_ALL=ru_RU.UTF-8 "$wine" "$inst/Velorix.exe" &
 program=$!
 shown=
 for _ in $(seq 120); do

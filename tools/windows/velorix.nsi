@@ -61,8 +61,11 @@ Page custom ModePage ModePageLeave
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "Russian"
+; The installer and the uninstaller speak the user's display language when it
+; is one of these, else the first: Russian on a Russian system, English on
+; every other, as Velorix itself does.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Russian"
 
 LangString ModeTitle ${LANG_RUSSIAN} "Для кого установить"
 LangString ModeTitle ${LANG_ENGLISH} "Who is it for"
@@ -84,6 +87,9 @@ LangString OldUninstallFailed ${LANG_RUSSIAN} "Не удалось удалит�
 LangString OldUninstallFailed ${LANG_ENGLISH} "The installed version in $R0 could not be removed."
 LangString FilesInUse ${LANG_RUSSIAN} "Некоторые файлы ${APP} заняты и не удалены. Закройте программы, которые их используют, и запустите удаление снова."
 LangString FilesInUse ${LANG_ENGLISH} "Some files of ${APP} are in use and were not removed. Close the programs that use them and uninstall again."
+; The Start-menu shortcut's description, as the desktop entry's comment.
+LangString ShortcutComment ${LANG_RUSSIAN} "Реактивные сопротивления, RC- и LC-цепи, транзисторные каскады и ФСС"
+LangString ShortcutComment ${LANG_ENGLISH} "Reactances, RC and LC circuits, transistor stages and IF filters"
 
 Var Mode       ; "all" or "user"
 Var IsAdmin    ; 1 when running with administrator rights
@@ -278,7 +284,10 @@ Section "Velorix"
 
   !include "${FILES}\install.nsh"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
-  CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\Velorix.exe"
+  ; Named after the program in both languages, as its windows are; it
+  ; starts in the program's folder, not the last one the files went into.
+  SetOutPath "$INSTDIR"
+  CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\Velorix.exe" "" "" "" "" "" "$(ShortcutComment)"
 
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${APP}"
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Velorix.exe,0"

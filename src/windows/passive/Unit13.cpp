@@ -86,6 +86,6 @@ void TForm13::FollowChain()
             changed << QString::fromUtf8(name);
     }
     CharacteristicOutOfDate(this, changed.isEmpty() ? QString()
-                                                    : QStringLiteral("с её расчёта изменились значения ") +
+                                                    : tr("с её расчёта изменились значения ") +
                                                           changed.join(QStringLiteral(", ")));
 }

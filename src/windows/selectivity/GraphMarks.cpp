@@ -3,6 +3,7 @@
 #include "FilterCurves.h"
 #include "Numeric.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 
@@ -69,7 +70,7 @@ GraphMarks::GraphMarks(QLabel *graphs) : QWidget(graphs)
     QFont font = graphs->font();
     font.setPixelSize(13);
     setFont(font);
-    setAccessibleName(QStringLiteral("Отсчёты по графикам"));
+    setAccessibleName(QCoreApplication::translate("GraphMarks", "Отсчёты по графикам"));
     hide(); // until there is a reading
 }
 
@@ -103,9 +104,10 @@ QStringList GraphMarks::resultLines() const
 {
     QStringList lines;
     if (attenuation_)
-        lines << QStringLiteral("σ1 по графику а)\t") + AttenuationText(attenuation_->y);
+        lines << QCoreApplication::translate("GraphMarks", "σ1 по графику а)\t") +
+                     AttenuationText(attenuation_->y);
     if (transfer_)
-        lines << QStringLiteral("Кф по графику б)\t") + TransferText(transfer_->y);
+        lines << QCoreApplication::translate("GraphMarks", "Кф по графику б)\t") + TransferText(transfer_->y);
     return lines;
 }
 
@@ -116,9 +118,10 @@ void GraphMarks::set(std::optional<Reading> &reading, std::optional<Reading> val
     reading = value;
     QStringList readings;
     if (attenuation_)
-        readings << QStringLiteral("σ1 ≈ %1 дБ").arg(AttenuationText(attenuation_->y));
+        readings
+            << QCoreApplication::translate("GraphMarks", "σ1 ≈ %1 дБ").arg(AttenuationText(attenuation_->y));
     if (transfer_)
-        readings << QStringLiteral("Кф ≈ %1").arg(TransferText(transfer_->y));
+        readings << QCoreApplication::translate("GraphMarks", "Кф ≈ %1").arg(TransferText(transfer_->y));
     setAccessibleDescription(readings.join(QStringLiteral("; ")));
     setVisible(attenuation_ || transfer_);
     update();
@@ -129,11 +132,12 @@ void GraphMarks::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     if (attenuation_)
-        DrawReading(p, pictures::kAttenuationGraph, attenuation_->x, attenuation_->y,
-                    QStringLiteral("σ1 ≈ %1 дБ").arg(AttenuationText(attenuation_->y)));
+        DrawReading(
+            p, pictures::kAttenuationGraph, attenuation_->x, attenuation_->y,
+            QCoreApplication::translate("GraphMarks", "σ1 ≈ %1 дБ").arg(AttenuationText(attenuation_->y)));
     if (transfer_)
         DrawReading(p, pictures::kTransferGraph, transfer_->x, transfer_->y,
-                    QStringLiteral("Кф ≈ %1").arg(TransferText(transfer_->y)));
+                    QCoreApplication::translate("GraphMarks", "Кф ≈ %1").arg(TransferText(transfer_->y)));
 }
 
 } // namespace velorix

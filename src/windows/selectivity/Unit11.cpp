@@ -38,8 +38,8 @@ void TForm11::Button1Click()
     f0_ = ReadNumber(Edit1); // kHz
     P_ = ReadNumber(Edit2);  // kHz
     d_ = ReadNumber(Edit5);
-    ShowText(Label7, FilterWorthUsing(f0_, P_, d_) ? QStringLiteral("Применение ФСС целесообразно.")
-                                                   : QStringLiteral("Применение ФСС нецелесообразно!"));
+    ShowText(Label7, FilterWorthUsing(f0_, P_, d_) ? tr("Применение ФСС целесообразно.")
+                                                   : tr("Применение ФСС нецелесообразно!"));
 }
 
 // Step 2: generalised damping and relative adjacent-channel detuning, from
@@ -124,25 +124,23 @@ void TForm11::UpdateReadings()
     // What the characteristic's design no longer shares with the window.
     const auto &[s2, s3] = *shown_;
     QStringList changed;
-    for (const auto &[name, now, then] : {std::tuple{"f0", f0_, s2.f0}, {"П", P_, s2.P}, {"d", d_, s2.d}}) {
+    for (const auto &[name, now, then] :
+         {std::tuple{"f0", f0_, s2.f0}, {QT_TR_NOOP("П"), P_, s2.P}, {"d", d_, s2.d}}) {
         if (!(now == then))
-            changed << QString::fromUtf8(name);
+            changed << tr(name);
     }
     QString reason;
     if (!changed.isEmpty())
-        reason = QStringLiteral("с её расчёта шаг 1 изменил значения ") + changed.join(QStringLiteral(", "));
+        reason = tr("с её расчёта шаг 1 изменил значения ") + changed.join(QStringLiteral(", "));
     else if (step2_ != s2)
-        reason = step2_ ? QStringLiteral("с её расчёта шаг 2 дал другие значения")
-                        : QStringLiteral("шаг 2 с её расчёта не выполнен");
+        reason = step2_ ? tr("с её расчёта шаг 2 дал другие значения") : tr("шаг 2 с её расчёта не выполнен");
     else if (step3_ != s3)
-        reason = step3_ ? QStringLiteral("с её расчёта шаг 3 дал другие значения")
-                        : QStringLiteral("шаг 3 с её расчёта не выполнен");
+        reason = step3_ ? tr("с её расчёта шаг 3 дал другие значения") : tr("шаг 3 с её расчёта не выполнен");
     CharacteristicOutOfDate(this, reason);
 }
 
 void TForm11::Label43Click()
 {
-    ShowWarning(
-        QStringLiteral("Литература: коллектив авторов, справочник по расчёту ВЧ транзисторных каскадов "
-                       "радиоприёмников, Москва, издательство \"Энергия\", 1975 г., с. 87."));
+    ShowWarning(tr("Литература: коллектив авторов, справочник по расчёту ВЧ транзисторных каскадов "
+                   "радиоприёмников, Москва, издательство \"Энергия\", 1975 г., с. 87."));
 }

@@ -21,7 +21,7 @@ void TForm7::Button1Click()
     const Ext Ue = ReadNumber(Edit8); // voltage across Re, V
 
     if (Ue > in.Ek)
-        ShowWarning(QStringLiteral("Ошибка: Ure > Ek!"));
+        ShowWarning(tr("Ошибка: Ure > Ek!"));
 
     const BiasOneSupply r = BiasOneSupplyOf(in, Ue);
     ShowRounded(Label13, r.IkoMax); // uA
@@ -29,12 +29,12 @@ void TForm7::Button1Click()
     ShowRounded(Label20, r.Re);     // Ohm
     ShowRounded(Label22, r.Rk);     // Ohm
     if (r.Rk && !(*r.Rk >= 0))
-        ShowWarning(QStringLiteral("Rк < 0, увеличьте Ек"));
+        ShowWarning(tr("Rк < 0, увеличьте Ек"));
     ShowRounded(Label25, r.R1); // Ohm
     ShowRounded(Label28, r.R2); // Ohm
     r.RaiseError();
 
     if (!(*r.R1 >= 0))
-        ShowWarning(QStringLiteral(
+        ShowWarning(tr(
             "R1 < 0, увеличьте напряжение на Rэ или максимальную рабочую температуру и рассчитайте заново"));
 }

@@ -23,11 +23,11 @@ void TForm8::Button1Click()
     ShowNumber(Label19, r.dUb);     // V
     ShowRounded(Label20, r.Re);     // Ohm
     if (r.Re && !(*r.Re >= 0))
-        ShowWarning(QStringLiteral("Rэ < 0, выберите транзистор с меньшим обратным током коллектора либо "
-                                   "увеличьте ток покоя коллектора"));
+        ShowWarning(tr("Rэ < 0, выберите транзистор с меньшим обратным током коллектора либо "
+                       "увеличьте ток покоя коллектора"));
     ShowNumber(Label21, r.Ec);  // V
     ShowRounded(Label23, r.Rk); // Ohm
     if (r.Rk && !(*r.Rk >= 0))
-        ShowWarning(QStringLiteral("Rк < 0, увеличьте напряжение питания"));
+        ShowWarning(tr("Rк < 0, увеличьте напряжение питания"));
     r.RaiseError();
 }
