@@ -32,6 +32,7 @@ packages=(
   qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   desktop-file-utils appstream lintian dpkg-dev file
   libmpfr-dev
+  python3
 )
 case "${1:-}" in
   '') ;;
