@@ -516,7 +516,7 @@ Curve FilterAttenuationCurve(Ext P, Ext beta, Ext df, int n, Ext S)
                                                                  static_cast<double>(beta.value())))};
     };
     const long double to = 2 * std::max(std::fabs(df.value()), P.value());
-    const Ext edge = Store(P / 2);
+    const Ext edge = P / 2;
     Characteristic c;
     c.reading = Reading;
     c.title = QCoreApplication::translate("Characteristic", "Ослабление(Δf)");
